@@ -9,9 +9,15 @@ using Couleur = uint32_t;
 constexpr Couleur RGB(int r, int g, int b) {
   return static_cast<Couleur>(r) | (static_cast<Couleur>(g) << 8) | (static_cast<Couleur>(b) << 16);
 }
-constexpr int RougeDe(Couleur c) { return static_cast<int>(c & 0xFF); }
-constexpr int VertDe(Couleur c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BleuDe(Couleur c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RougeDe(Couleur c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int VertDe(Couleur c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BleuDe(Couleur c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 enum class LineStyle { Solid, Dash, Dot };
 // Invert: every pixel under the line becomes the inverse of what was there,
