@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <string>
+#include <string_view>
+
+#include "platform/surface.h"
+
+// A Surface painting into a persistent QImage (Format_RGB32, white
+// background): the drawing stays until it is cleared, and the same image is
+// shown on screen, saved as a bitmap and printed.
+//
+// Drawing goes through one QPainter that stays open between calls, so that a
+// primitive costs little more than its pixels; it is closed whenever the image
+// is read (image(), SaveBmp) so that copies of the image never change behind
+// their owner's back.
+//
+// Pixel rule: a world point lands in the pixel whose index is the floor of its
+// pixel coordinate (the BoxPixels rule); lines include both end pixels. A
+// scale whose width or height is zero or not finite is refused and the
+// previous scale stays. Text is drawn in DejaVu Sans (or the default font),
+// sized in points at 96 dots per inch, always in copy mode.
+class ImageSurface : public Surface {
+ public:
+  ImageSurface(int width, int height);
+  ~ImageSurface() override;
+  ImageSurface(const ImageSurface&) = delete;
+  ImageSurface& operator=(const ImageSurface&) = delete;
+
+  // New pixel size (at least 1 x 1); the world scale stays, so the mapping
+  // follows the new size. The old drawing is kept at the top-left corner and
+  // any new area is white.
+  void Resize(int width, int height);
+  int width() const { return image_.width(); }
+  int height() const { return image_.height(); }
+
+  void SetScale(double left, double top, double width, double height) override;
+  WorldScale Scale() const override { return scale_; }
+  void Clear() override;
+
+  void SetForeColor(Couleur c) override;
+  Couleur ForeColor() const override { return foreColor_; }
+  void SetDrawWidth(int pixels) override;
+  int DrawWidth() const { return drawWidth_; }
+  void SetDrawStyle(LineStyle style) override;
+  LineStyle DrawStyle() const { return drawStyle_; }
+  void SetDrawMode(DrawMode mode) override;
+  DrawMode Mode() const { return drawMode_; }
+
+  void Line(double x1, double y1, double x2, double y2) override;
+  void LineTo(double x, double y) override;
+  void PSet(double x, double y) override;
+  void Box(double x1, double y1, double x2, double y2) override;
+  void FilledBox(double x1, double y1, double x2, double y2, Couleur c) override;
+
+  void SetFont(double points, bool bold) override;
+  double FontSize() const { return fontPoints_; }
+  bool FontBold() const { return font_.bold(); }
+  void SetTextPosition(double x, double y) override;
+  void Print(std::string_view text) override;
+  double TextWidth(std::string_view text) const override;
+  double TextHeight(std::string_view text) const override;
+
+  // The current point (end of the last line or point) and text position.
+  double CurrentX() const { return currentX_; }
+  double CurrentY() const { return currentY_; }
+  double TextX() const { return textX_; }
+  double TextY() const { return textY_; }
+
+  bool Pixels(PixelBuffer& out) override;
+
+  const QImage& image() const;
+  // 0xFFRRGGBB; 0 outside the image.
+  QRgb PixelAt(int x, int y) const;
+  // Writes a Windows bitmap; false when the file cannot be written.
+  bool SaveBmp(const std::string& path) const;
+  // Clears the picture to white and draws the bitmap at the top-left corner,
+  // unscaled; false (picture unchanged) when the file is missing or is not a
+  // readable bitmap.
+  bool LoadBmp(const std::string& path);
+
+ private:
+  QPainter& Painter();
+  void ClosePainter() const;
+  void ApplyPen();
+  // Pixel index of a world coordinate (floor, saturated far outside).
+  int PixelIndexX(double x) const;
+  int PixelIndexY(double y) const;
+  void DrawPixelLine(int x1, int y1, int x2, int y2);
+  void WritePixel(int x, int y, QRgb rgb);
+  void FillPixels(const PixelRect& r, QRgb rgb, bool invert);
+
+  QImage image_;
+  mutable QPainter painter_;
+  bool penDirty_ = true;
+
+  WorldScale scale_;
+  Couleur foreColor_ = RGB(0, 0, 0);
+  int drawWidth_ = 1;
+  LineStyle drawStyle_ = LineStyle::Solid;
+  DrawMode drawMode_ = DrawMode::Copy;
+
+  double fontPoints_ = 8.0;
+  QFont font_;
+  QFontMetricsF metrics_;
+
+  double currentX_ = 0.0;
+  double currentY_ = 0.0;
+  double textX_ = 0.0;
+  double textY_ = 0.0;
+};
