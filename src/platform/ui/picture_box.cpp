@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -63,7 +64,9 @@ QRect PictureBox::PixelBounds(const Overlay& o) const {
   const WorldScale s = surface().Scale();
   const QPoint a(PixelIndex(s.PixelX(o.x1)), PixelIndex(s.PixelY(o.y1)));
   const QPoint b(PixelIndex(s.PixelX(o.x2)), PixelIndex(s.PixelY(o.y2)));
-  return QRect(a, b).normalized().adjusted(-1, -1, 1, 1) & rect();
+  return QRect(QPoint(std::min(a.x(), b.x()) - 1, std::min(a.y(), b.y()) - 1),
+               QPoint(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1)) &
+         rect();
 }
 
 void PictureBox::SetOverlayLine(int index, double x1, double y1, double x2, double y2, bool visible,
