@@ -6,6 +6,7 @@
 
 #include "fft/fft_factors.h"
 #include "fft/fft_passes.h"
+#include "fft/fft_pow2.h"
 
 namespace {
 
@@ -21,8 +22,9 @@ float* Record(float* work, int64_t n) {
   return work + 4 * n + 1;
 }
 
+// The record holds small positive integers stored as floats.
 int32_t ReadCount(float stored) {
-  return static_cast<int32_t>(std::lround(stored));
+  return static_cast<int32_t>(stored + 0.5f);
 }
 
 // Runs the pass for the factor p (in == out only for the radix 2 to 5
@@ -65,6 +67,10 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   float* x = &data[1].Re;
   float* ch = Scratch(w);
   const float* wa = Twiddles(w, n);
+  if (n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path()) {
+    fft_detail::TransformPow2<kForward>(n, nf, factors, x, ch, wa);
+    return;
+  }
   float* cur = x;
   float* other = ch;
   int32_t l1 = 1;

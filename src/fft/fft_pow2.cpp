@@ -1,0 +1,200 @@
+#include "fft/fft_pow2.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace fft_detail {
+
+#if defined(__SSE2__)
+
+namespace {
+
+// Four complex values: real parts and imaginary parts.
+struct V4 {
+  __m128 r;
+  __m128 i;
+};
+
+inline V4 operator+(V4 a, V4 b) {
+  return {_mm_add_ps(a.r, b.r), _mm_add_ps(a.i, b.i)};
+}
+inline V4 operator-(V4 a, V4 b) {
+  return {_mm_sub_ps(a.r, b.r), _mm_sub_ps(a.i, b.i)};
+}
+
+// Complex index c (a multiple of 4) starts at float 2c in both layouts.
+inline V4 LoadInterleaved(const float* p, int64_t c) {
+  const __m128 a = _mm_loadu_ps(p + 2 * c);
+  const __m128 b = _mm_loadu_ps(p + 2 * c + 4);
+  return {_mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0)),
+          _mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1))};
+}
+
+inline void StoreInterleaved(float* p, int64_t c, V4 v) {
+  _mm_storeu_ps(p + 2 * c, _mm_unpacklo_ps(v.r, v.i));
+  _mm_storeu_ps(p + 2 * c + 4, _mm_unpackhi_ps(v.r, v.i));
+}
+
+inline V4 LoadBlock(const float* p, int64_t c) {
+  return {_mm_loadu_ps(p + 2 * c), _mm_loadu_ps(p + 2 * c + 4)};
+}
+
+inline void StoreBlock(float* p, int64_t c, V4 v) {
+  _mm_storeu_ps(p + 2 * c, v.r);
+  _mm_storeu_ps(p + 2 * c + 4, v.i);
+}
+
+template <bool kBlocked>
+inline V4 Load(const float* p, int64_t c) {
+  return kBlocked ? LoadBlock(p, c) : LoadInterleaved(p, c);
+}
+
+// Times the twiddles (c, s) conjugated forward, as they are backward; the
+// twiddles of four consecutive i are interleaved pairs in the table.
+template <bool kForward>
+inline V4 Twiddle(V4 a, const float* w) {
+  const V4 t = LoadInterleaved(w, 0);
+  const __m128 rc = _mm_mul_ps(a.r, t.r);
+  const __m128 rs = _mm_mul_ps(a.r, t.i);
+  const __m128 ic = _mm_mul_ps(a.i, t.r);
+  const __m128 is = _mm_mul_ps(a.i, t.i);
+  return kForward ? V4{_mm_add_ps(rc, is), _mm_sub_ps(ic, rs)}
+                  : V4{_mm_sub_ps(rc, is), _mm_add_ps(ic, rs)};
+}
+
+// The radix-4 butterfly; t1 and t3 carry the factor ∓i on a1 - a3.
+template <bool kForward>
+inline void Butterfly4(V4 a0, V4 a1, V4 a2, V4 a3, V4& t0, V4& t1, V4& t2, V4& t3) {
+  const V4 s02 = a0 + a2;
+  const V4 d02 = a0 - a2;
+  const V4 s13 = a1 + a3;
+  const V4 d13 = a1 - a3;
+  t0 = s02 + s13;
+  t2 = s02 - s13;
+  const V4 plus = {_mm_add_ps(d02.r, d13.i), _mm_sub_ps(d02.i, d13.r)};   // d02 - i·d13
+  const V4 minus = {_mm_sub_ps(d02.r, d13.i), _mm_add_ps(d02.i, d13.r)};  // d02 + i·d13
+  t1 = kForward ? plus : minus;
+  t3 = kForward ? minus : plus;
+}
+
+// Radix-2 pass with ido a multiple of 4: interleaved or blocked input,
+// blocked output. Runs in place when l1 = 1.
+template <bool kForward, bool kBlockedIn>
+void Pass2(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa) {
+  for (int64_t k = 0; k < l1; ++k) {
+    for (int64_t i = 0; i < ido; i += 4) {
+      const V4 a0 = Load<kBlockedIn>(cc, i + ido * (2 * k));
+      const V4 a1 = Load<kBlockedIn>(cc, i + ido * (2 * k + 1));
+      StoreBlock(ch, i + ido * k, a0 + a1);
+      StoreBlock(ch, i + ido * (k + l1), Twiddle<kForward>(a0 - a1, wa + 2 * i));
+    }
+  }
+}
+
+// Radix-4 pass with ido a multiple of 4: interleaved or blocked input,
+// blocked output. Runs in place when l1 = 1.
+template <bool kForward, bool kBlockedIn>
+void Pass4(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa) {
+  const float* w1 = wa;
+  const float* w2 = wa + 2 * ido;
+  const float* w3 = wa + 4 * ido;
+  for (int64_t k = 0; k < l1; ++k) {
+    const float* in = cc + 2 * ido * 4 * k;
+    for (int64_t i = 0; i < ido; i += 4) {
+      V4 t0, t1, t2, t3;
+      Butterfly4<kForward>(Load<kBlockedIn>(in, i), Load<kBlockedIn>(in, i + ido),
+                           Load<kBlockedIn>(in, i + 2 * ido), Load<kBlockedIn>(in, i + 3 * ido), t0,
+                           t1, t2, t3);
+      StoreBlock(ch, i + ido * k, t0);
+      StoreBlock(ch, i + ido * (k + l1), Twiddle<kForward>(t1, w1 + 2 * i));
+      StoreBlock(ch, i + ido * (k + 2 * l1), Twiddle<kForward>(t2, w2 + 2 * i));
+      StoreBlock(ch, i + ido * (k + 3 * l1), Twiddle<kForward>(t3, w3 + 2 * i));
+    }
+  }
+}
+
+inline void Transpose(__m128& a, __m128& b, __m128& c, __m128& d) {
+  const __m128 ab_lo = _mm_unpacklo_ps(a, b);  // a0 b0 a1 b1
+  const __m128 ab_hi = _mm_unpackhi_ps(a, b);  // a2 b2 a3 b3
+  const __m128 cd_lo = _mm_unpacklo_ps(c, d);
+  const __m128 cd_hi = _mm_unpackhi_ps(c, d);
+  a = _mm_movelh_ps(ab_lo, cd_lo);  // a0 b0 c0 d0
+  b = _mm_movehl_ps(cd_lo, ab_lo);  // a1 b1 c1 d1
+  c = _mm_movelh_ps(ab_hi, cd_hi);
+  d = _mm_movehl_ps(cd_hi, ab_hi);
+}
+
+// Last radix-4 pass (ido = 1, l1 a multiple of 4): blocked input, where one
+// block holds the four inputs of one k, interleaved output; no twiddles.
+template <bool kForward>
+void Pass4Last(int64_t l1, const float* cc, float* ch) {
+  for (int64_t k = 0; k < l1; k += 4) {
+    V4 a0 = LoadBlock(cc, 4 * k);
+    V4 a1 = LoadBlock(cc, 4 * k + 4);
+    V4 a2 = LoadBlock(cc, 4 * k + 8);
+    V4 a3 = LoadBlock(cc, 4 * k + 12);
+    Transpose(a0.r, a1.r, a2.r, a3.r);
+    Transpose(a0.i, a1.i, a2.i, a3.i);
+    V4 t0, t1, t2, t3;
+    Butterfly4<kForward>(a0, a1, a2, a3, t0, t1, t2, t3);
+    StoreInterleaved(ch, k, t0);
+    StoreInterleaved(ch, k + l1, t1);
+    StoreInterleaved(ch, k + 2 * l1, t2);
+    StoreInterleaved(ch, k + 3 * l1, t3);
+  }
+}
+
+}  // namespace
+
+bool HasPow2Path() {
+  return true;
+}
+
+template <bool kForward>
+void TransformPow2(int32_t n, int32_t nf, const int32_t* factors, float* x, float* ch,
+                   const float* wa) {
+  // The last pass reads the scratch area and writes the data; going back
+  // from there, the first pass writes the scratch area when the pass count
+  // is even and works in place otherwise.
+  const float* in = x;
+  float* out = nf % 2 == 0 ? ch : x;
+  int64_t l1 = 1;
+  int64_t iw = 0;
+  for (int32_t f = 0; f < nf - 1; ++f) {
+    const int64_t p = factors[f];
+    const int64_t ido = n / (l1 * p);
+    if (p == 2) {
+      if (f == 0) {
+        Pass2<kForward, false>(ido, l1, in, out, wa + iw);
+      } else {
+        Pass2<kForward, true>(ido, l1, in, out, wa + iw);
+      }
+    } else if (f == 0) {
+      Pass4<kForward, false>(ido, l1, in, out, wa + iw);
+    } else {
+      Pass4<kForward, true>(ido, l1, in, out, wa + iw);
+    }
+    in = out;
+    out = out == ch ? x : ch;
+    l1 *= p;
+    iw += (p - 1) * 2 * ido;
+  }
+  Pass4Last<kForward>(l1, ch, x);
+}
+
+#else
+
+bool HasPow2Path() {
+  return false;
+}
+
+template <bool kForward>
+void TransformPow2(int32_t, int32_t, const int32_t*, float*, float*, const float*) {}
+
+#endif
+
+template void TransformPow2<true>(int32_t, int32_t, const int32_t*, float*, float*, const float*);
+template void TransformPow2<false>(int32_t, int32_t, const int32_t*, float*, float*, const float*);
+
+}  // namespace fft_detail
