@@ -57,8 +57,7 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   float* w = work.data();
   const float* record = Record(w, n);
   const int32_t nf = ReadCount(record[1]);
-  int32_t factors[32];
-  for (int32_t f = 0; f < nf; ++f) factors[f] = ReadCount(record[2 + f]);
+  const float* factors = record + 2;
 
   // The data are transformed where they lie: the passes alternate between
   // the data and the scratch area. With an odd number of passes the first
@@ -76,7 +75,7 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   int32_t l1 = 1;
   int64_t iw = 0;
   for (int32_t f = 0; f < nf; ++f) {
-    const int32_t p = factors[f];
+    const int32_t p = ReadCount(factors[f]);
     const int32_t ido = n / (l1 * p);
     const bool in_place = f == 0 && nf % 2 == 1 && p <= 5;
     if (in_place) {

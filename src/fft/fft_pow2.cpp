@@ -152,7 +152,7 @@ bool HasPow2Path() {
 }
 
 template <bool kForward>
-void TransformPow2(int32_t n, int32_t nf, const int32_t* factors, float* x, float* ch,
+void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float* ch,
                    const float* wa) {
   // The last pass reads the scratch area and writes the data; going back
   // from there, the first pass writes the scratch area when the pass count
@@ -162,7 +162,7 @@ void TransformPow2(int32_t n, int32_t nf, const int32_t* factors, float* x, floa
   int64_t l1 = 1;
   int64_t iw = 0;
   for (int32_t f = 0; f < nf - 1; ++f) {
-    const int64_t p = factors[f];
+    const int64_t p = factors[f] < 3.0f ? 2 : 4;
     const int64_t ido = n / (l1 * p);
     if (p == 2) {
       if (f == 0) {
@@ -190,11 +190,11 @@ bool HasPow2Path() {
 }
 
 template <bool kForward>
-void TransformPow2(int32_t, int32_t, const int32_t*, float*, float*, const float*) {}
+void TransformPow2(int32_t, int32_t, const float*, float*, float*, const float*) {}
 
 #endif
 
-template void TransformPow2<true>(int32_t, int32_t, const int32_t*, float*, float*, const float*);
-template void TransformPow2<false>(int32_t, int32_t, const int32_t*, float*, float*, const float*);
+template void TransformPow2<true>(int32_t, int32_t, const float*, float*, float*, const float*);
+template void TransformPow2<false>(int32_t, int32_t, const float*, float*, float*, const float*);
 
 }  // namespace fft_detail
