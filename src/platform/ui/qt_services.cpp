@@ -83,8 +83,11 @@ std::optional<std::string> QtFileDialogService::Run(const FileDialogSpec& spec, 
 }
 
 std::optional<Couleur> QtColourPicker::Pick(Couleur initial) {
-  const QColor chosen = QColorDialog::getColor(
-      QColor(RougeDe(initial), VertDe(initial), BleuDe(initial)), QApplication::activeWindow());
+  QColorDialog dialog(QColor(RougeDe(initial), VertDe(initial), BleuDe(initial)),
+                      QApplication::activeWindow());
+  dialog.setOption(QColorDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QColor chosen = dialog.selectedColor();
   if (!chosen.isValid()) return std::nullopt;
   return RGB(chosen.red(), chosen.green(), chosen.blue());
 }

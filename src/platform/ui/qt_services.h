@@ -30,6 +30,7 @@ class QtFileDialogService : public FileDialogService {
   QString directory_;
 };
 
+// Qt's own colour dialog, opened on the initial colour.
 class QtColourPicker : public ColourPicker {
  public:
   std::optional<Couleur> Pick(Couleur initial) override;

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -140,6 +141,21 @@ TEST(QtFileDialogService, SaveReturnsANewFileWithoutAskingToOverwrite) {
   EXPECT_EQ(*chosen, path.toStdString());
   EXPECT_TRUE(save);
   EXPECT_FALSE(confirms);
+}
+
+TEST(QtColourPicker, StartsOnTheInitialColourAndReturnsTheChosenOne) {
+  QtColourPicker picker;
+  QColor shown;
+  WhenModal<QColorDialog>([&](QColorDialog* dialog) {
+    shown = dialog->currentColor();
+    dialog->setCurrentColor(QColor(10, 200, 30));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(picker.Pick(RGB(255, 128, 0)), std::optional<Couleur>(RGB(10, 200, 30)));
+  EXPECT_EQ(shown, QColor(255, 128, 0));
+
+  WhenModal<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+  EXPECT_EQ(picker.Pick(RGB(1, 2, 3)), std::nullopt);
 }
 
 TEST(QtDesktop, BusyPointerNests) {
