@@ -15,9 +15,10 @@ bool IsDigit(char c) {
 }
 
 // Nearest integer, halves to even, whatever the floating-point rounding mode.
+// std::round is exact (halves away from zero); r - v is exact too.
 double RoundHalfEven(double v) {
-  double r = std::floor(v + 0.5);
-  if (r - v == 0.5 && std::fmod(r, 2.0) != 0.0) r -= 1.0;
+  double r = std::round(v);
+  if (std::fabs(r - v) == 0.5) r = 2.0 * std::round(v / 2.0);
   return r;
 }
 
