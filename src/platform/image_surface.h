@@ -70,6 +70,11 @@ class ImageSurface : public Surface {
   double TextX() const { return textX_; }
   double TextY() const { return textY_; }
 
+  // The pixel a world coordinate lands in (floor of its pixel coordinate,
+  // saturated far outside the picture, NaN far to the left or top).
+  int PixelIndexX(double x) const;
+  int PixelIndexY(double y) const;
+
   bool Pixels(PixelBuffer& out) override;
 
   const QImage& image() const;
@@ -86,9 +91,6 @@ class ImageSurface : public Surface {
   QPainter& Painter();
   void ClosePainter() const;
   void ApplyPen();
-  // Pixel index of a world coordinate (floor, saturated far outside).
-  int PixelIndexX(double x) const;
-  int PixelIndexY(double y) const;
   void DrawPixelLine(int x1, int y1, int x2, int y2);
   void WritePixel(int x, int y, QRgb rgb);
   void FillPixels(const PixelRect& r, QRgb rgb, bool invert);

@@ -4,19 +4,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// Pixel index of a world coordinate on the widget, far values saturated.
-int PixelIndex(double p) {
-  constexpr double kFar = 1.0e6;
-  if (!(p > -kFar)) return static_cast<int>(-kFar);
-  if (p > kFar) return static_cast<int>(kFar);
-  return static_cast<int>(std::floor(p));
-}
-
-}  // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent), surface_(std::max(1, width()), std::max(1, height())) {
@@ -60,10 +47,13 @@ const PictureBox::Overlay* PictureBox::Find(int index) const {
   return &overlays_[index - 1];
 }
 
+QPoint PictureBox::PixelOf(double x, double y) const {
+  return QPoint(surface_.PixelIndexX(x), surface_.PixelIndexY(y));
+}
+
 QRect PictureBox::PixelBounds(const Overlay& o) const {
-  const WorldScale s = surface().Scale();
-  const QPoint a(PixelIndex(s.PixelX(o.x1)), PixelIndex(s.PixelY(o.y1)));
-  const QPoint b(PixelIndex(s.PixelX(o.x2)), PixelIndex(s.PixelY(o.y2)));
+  SyncSize();
+  const QPoint a = PixelOf(o.x1, o.y1), b = PixelOf(o.x2, o.y2);
   return QRect(QPoint(std::min(a.x(), b.x()) - 1, std::min(a.y(), b.y()) - 1),
                QPoint(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1)) &
          rect();
@@ -99,11 +89,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setClipRegion(event->region());
   p.drawImage(0, 0, surface().image());
-  const WorldScale s = surface_.Scale();
   for (const Overlay& o : overlays_) {
     if (!o.visible) continue;
-    const QPoint a(PixelIndex(s.PixelX(o.x1)), PixelIndex(s.PixelY(o.y1)));
-    const QPoint b(PixelIndex(s.PixelX(o.x2)), PixelIndex(s.PixelY(o.y2)));
+    const QPoint a = PixelOf(o.x1, o.y1), b = PixelOf(o.x2, o.y2);
     if (o.mode == OverlayMode::Invert) {
       p.setCompositionMode(QPainter::RasterOp_NotDestination);
       p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));

@@ -66,6 +66,7 @@ class PictureBox : public QWidget {
     Couleur colour = RGB(0, 0, 0);
   };
   void SyncSize() const;
+  QPoint PixelOf(double x, double y) const;
   QRect PixelBounds(const Overlay& o) const;
   Overlay* Find(int index);
   const Overlay* Find(int index) const;
