@@ -149,20 +149,24 @@ bool LireFichier(const std::string& chemin, SurNombre& surNombre) {
   }
 }
 
+// Counts one more value and widens the extremes; false when a Long cannot
+// count it.
+bool Ajouter(CompteTexte& c, float v) {
+  if (c.Nreel == std::numeric_limits<int32_t>::max()) return false;
+  if (++c.Nreel == 1) {
+    c.LuMin = c.LuMax = v;
+  } else {
+    if (v < c.LuMin) c.LuMin = v;
+    if (v > c.LuMax) c.LuMax = v;
+  }
+  return true;
+}
+
 // The counting pass over any source.
 template <class Lire>
 ResultatLecture<CompteTexte> Compter(Lire lire) {
   CompteTexte c;
-  auto surNombre = [&c](float v) {
-    if (c.Nreel == std::numeric_limits<int32_t>::max()) return false;
-    if (++c.Nreel == 1) {
-      c.LuMin = c.LuMax = v;
-    } else {
-      if (v < c.LuMin) c.LuMin = v;
-      if (v > c.LuMax) c.LuMax = v;
-    }
-    return true;
-  };
+  auto surNombre = [&c](float v) { return Ajouter(c, v); };
   if (!lire(surNombre)) return ErreurLecture{};
   return c;
 }
@@ -176,14 +180,8 @@ ResultatLecture<SignalTexte> Stocker(Lire lire, const CompteTexte& compte) {
   CompteTexte relu;
   auto surNombre = [&](float v) {
     if (relu.Nreel == compte.Nreel) return false;
-    s.SignalLu[++relu.Nreel] = v;
-    if (relu.Nreel == 1) {
-      relu.LuMin = relu.LuMax = v;
-    } else {
-      if (v < relu.LuMin) relu.LuMin = v;
-      if (v > relu.LuMax) relu.LuMax = v;
-    }
-    return true;
+    s.SignalLu[relu.Nreel + 1] = v;
+    return Ajouter(relu, v);
   };
   if (!lire(surNombre) || !(relu == compte)) return ErreurLecture{};
   s.Nreel = compte.Nreel;
