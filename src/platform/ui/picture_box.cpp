@@ -64,8 +64,8 @@ void PictureBox::SetOverlayLine(int index, double x1, double y1, double x2, doub
   if (index < 1) return;
   if (index > static_cast<int>(overlays_.size())) overlays_.resize(index);
   Overlay& o = overlays_[index - 1];
-  if (o.visible) update(PixelBounds(o));
-  o = Overlay{x1, y1, x2, y2, visible, mode, colour};
+  Erase(o);
+  o = Overlay{x1, y1, x2, y2, visible, mode, colour, QRect()};
   if (o.visible) update(PixelBounds(o));
 }
 
@@ -73,7 +73,16 @@ void PictureBox::SetOverlayVisible(int index, bool visible) {
   Overlay* o = Find(index);
   if (o == nullptr || o->visible == visible) return;
   o->visible = visible;
-  update(PixelBounds(*o));
+  if (visible) {
+    update(PixelBounds(*o));
+  } else {
+    Erase(*o);
+  }
+}
+
+void PictureBox::Erase(Overlay& o) {
+  if (!o.painted.isEmpty()) update(o.painted);
+  o.painted = QRect();
 }
 
 bool PictureBox::OverlayVisible(int index) const {
@@ -89,9 +98,11 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setClipRegion(event->region());
   p.drawImage(0, 0, surface().image());
-  for (const Overlay& o : overlays_) {
+  const bool whole = event->region().contains(rect());
+  for (Overlay& o : overlays_) {
     if (!o.visible) continue;
     const QPoint a = PixelOf(o.x1, o.y1), b = PixelOf(o.x2, o.y2);
+    o.painted = whole ? PixelBounds(o) : o.painted | PixelBounds(o);
     if (o.mode == OverlayMode::Invert) {
       p.setCompositionMode(QPainter::RasterOp_NotDestination);
       p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));

@@ -64,10 +64,15 @@ class PictureBox : public QWidget {
     bool visible = false;
     OverlayMode mode = OverlayMode::Invert;
     Couleur colour = RGB(0, 0, 0);
+    // Where the line may still show on screen, whatever the scale did since
+    // it was painted.
+    QRect painted;
   };
   void SyncSize() const;
   QPoint PixelOf(double x, double y) const;
   QRect PixelBounds(const Overlay& o) const;
+  // Schedules the repaint of what an overlay left on screen.
+  void Erase(Overlay& o);
   Overlay* Find(int index);
   const Overlay* Find(int index) const;
 

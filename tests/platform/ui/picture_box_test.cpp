@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -118,6 +119,34 @@ TEST_F(PictureBoxTest, OverlayLinesLeaveTheDrawingAlone) {
   EXPECT_FALSE(box_.OverlayVisible(7));  // never set
   EXPECT_EQ(Shown(), drawing);
   EXPECT_EQ(s.image(), drawing);
+}
+
+// Records the regions it repaints.
+class RecordingBox : public PictureBox {
+ public:
+  QRegion repainted;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    repainted += event->region();
+    PictureBox::paintEvent(event);
+  }
+};
+
+TEST(PictureBox, HidingAMarkerRepaintsWhereItWasShownEvenAfterTheScaleMoved) {
+  RecordingBox box;
+  box.resize(200, 100);
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  box.surface().SetScale(0, 0, 200, 100);
+  box.SetOverlayLine(1, 50, 0, 50, 99);
+  QCoreApplication::processEvents();
+  box.repainted = QRegion();
+
+  box.surface().SetScale(-100, 0, 200, 100);  // the marker's place is now column 150
+  box.SetOverlayVisible(1, false);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(box.repainted.contains(QRect(50, 0, 1, 100)));
 }
 
 TEST(PictureBox, SurfaceHasTheWidgetSizeBeforeItIsShown) {
