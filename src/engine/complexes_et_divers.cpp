@@ -48,15 +48,7 @@ Complexe CPuissance(Complexe z, int32_t k) {
 }
 
 float CPhase(float y, float x) {
-  if (x > 0) return VersSingle(std::atan(static_cast<double>(y) / x));
-  if (x == 0) {
-    // The imaginary axis: y/x does not exist, the angle does.
-    if (y > 0) return kPi / 2;
-    if (y < 0) return -kPi / 2;
-    return 0.0f;
-  }
-  double a = std::atan(static_cast<double>(y) / x);
-  return y > 0 ? VersSingle(a + kPi) : VersSingle(a - kPi);
+  return Verifie(CPhaseFinie(y, x));
 }
 
 int32_t Factorielle(int32_t k) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "engine/complexe.h"
@@ -43,6 +44,15 @@ float CPhase(float y, float x);
 
 // The program's pi: 4 arctan 1 rounded to Single.
 inline constexpr float kPi = 3.14159274f;
+
+// CPhase for finite y and x, whose result then always fits: no check, so
+// that loops over many coefficients stay free of branches that throw.
+inline float CPhaseFinie(float y, float x) {
+  if (x == 0) return y > 0 ? kPi / 2 : (y < 0 ? -kPi / 2 : 0.0f);
+  double a = std::atan(static_cast<double>(y) / x);
+  if (x > 0) return static_cast<float>(a);
+  return static_cast<float>(y > 0 ? a + kPi : a - kPi);
+}
 
 // a if a < b, otherwise b.
 template <typename A, typename B>
