@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -54,43 +55,50 @@ std::string StrForm(double value, int digits) {
   return text;
 }
 
-}  // namespace
-
-double LireNombre(std::string_view text) {
-  size_t i = 0;
-  const size_t n = text.size();
-  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+// Where the number that starts at position i of a text lies: optional sign,
+// digits with at most one point, then an exponent (letter, optional sign, at
+// least one digit) when one follows.
+struct Scan {
+  size_t start = 0;                        // first mantissa character, after the sign
+  size_t end = 0;                          // one past the number
+  size_t letter = std::string_view::npos;  // exponent letter, when there is one
   bool negative = false;
+  bool found = false;  // at least one mantissa digit
+  bool zero = true;    // every mantissa digit is 0
+  // Decimal exponent of the leading non-zero digit plus the exponent: it
+  // tells overflow (> 0) from underflow when the value is out of range.
+  long magnitude = 0;
+};
+
+Scan ScanNumber(std::string_view text, size_t i) {
+  Scan s;
+  const size_t n = text.size();
   if (i < n && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
+    s.negative = text[i] == '-';
     ++i;
   }
-  // Mantissa: digits, point, digits. Keep the decimal exponent of its first
-  // non-zero digit, which tells overflow from underflow below.
-  const size_t start = i;
-  size_t digits = 0;
-  long int_significant = 0;  // integer digits from the first non-zero one
-  long frac_zeros = 0;       // zeros after the point before any non-zero digit
-  bool seen_nonzero = false;
-  bool after_point = false;
-  for (; i < n; ++i) {
-    char c = text[i];
-    if (c == '.' && !after_point) {
-      after_point = true;
-      continue;
+  s.start = i;
+  // Integer digits, the leading zeros first.
+  while (i < n && text[i] == '0') ++i;
+  const size_t first_significant = i;
+  while (i < n && IsDigit(text[i])) ++i;
+  const long int_significant = static_cast<long>(i - first_significant);
+  s.found = i > s.start;
+  s.zero = int_significant == 0;
+  long frac_zeros = 0;  // zeros after the point before any non-zero digit
+  if (i < n && text[i] == '.') {
+    const size_t after_point = ++i;
+    if (s.zero) {
+      while (i < n && text[i] == '0') ++i;
+      frac_zeros = static_cast<long>(i - after_point);
     }
-    if (!IsDigit(c)) break;
-    ++digits;
-    if (c != '0') seen_nonzero = true;
-    if (!after_point && seen_nonzero) ++int_significant;
-    if (after_point && !seen_nonzero) ++frac_zeros;
+    const size_t rest = i;
+    while (i < n && IsDigit(text[i])) ++i;
+    if (i > rest) s.zero = false;
+    if (i > after_point) s.found = true;
   }
-  if (digits == 0) return 0.0;
-  if (!seen_nonzero) return negative ? -0.0 : 0.0;
-  const long lead = int_significant > 0 ? int_significant - 1 : -(frac_zeros + 1);
-  const size_t mantissa_end = i;
-  // Exponent: a letter, an optional sign and at least one digit, or nothing.
-  size_t end = mantissa_end;
+  s.end = i;
+  if (!s.found) return s;
   long exponent = 0;
   if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
     size_t j = i + 1;
@@ -101,27 +109,57 @@ double LireNombre(std::string_view text) {
         if (exponent < 100000) exponent = exponent * 10 + (text[j] - '0');
       }
       if (exp_negative) exponent = -exponent;
-      end = j;
+      s.letter = i;
+      s.end = j;
     }
   }
+  s.magnitude = (int_significant > 0 ? int_significant - 1 : -(frac_zeros + 1)) + exponent;
+  return s;
+}
 
+// The scanned number without its sign, correctly rounded to T; false when it
+// is out of T's range.
+template <typename T>
+bool Parse(std::string_view text, const Scan& s, T& value) {
   std::string copy;
-  const char* first = text.data() + start;
-  const char* last = text.data() + end;
-  if (end > mantissa_end && (text[mantissa_end] == 'D' || text[mantissa_end] == 'd')) {
+  const char* first = text.data() + s.start;
+  const char* last = text.data() + s.end;
+  if (s.letter != std::string_view::npos && (text[s.letter] == 'D' || text[s.letter] == 'd')) {
     copy.assign(first, last);
-    copy[mantissa_end - start] = 'e';
+    copy[s.letter - s.start] = 'e';
     first = copy.data();
     last = copy.data() + copy.size();
   }
+  value = 0;
+  return std::from_chars(first, last, value, std::chars_format::general).ec !=
+         std::errc::result_out_of_range;
+}
+
+}  // namespace
+
+double LireNombre(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  const Scan s = ScanNumber(text, i);
+  if (!s.found) return 0.0;
   double value = 0.0;
-  auto res = std::from_chars(first, last, value, std::chars_format::general);
-  if (res.ec == std::errc::result_out_of_range) {
+  if (!s.zero && !Parse(text, s, value)) {
     // Too large reads as infinity (a conversion then reports Overflow), too
     // small as zero.
-    value = lead + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    value = s.magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  return negative ? -value : value;
+  return s.negative ? -value : value;
+}
+
+std::optional<float> LireSingle(std::string_view text) {
+  const Scan s = ScanNumber(text, 0);
+  if (!s.found || s.end != text.size()) return std::nullopt;
+  float value = 0.0f;
+  if (!s.zero && !Parse(text, s, value)) {
+    if (s.magnitude > 0) return std::nullopt;
+    value = 0.0f;
+  }
+  return s.negative ? -value : value;
 }
 
 int16_t VersInteger(double value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@
 // for a Double reads as an infinity of its sign (so converting it reports
 // Overflow), one too small as 0.
 double LireNombre(std::string_view text);
+
+// A text that is exactly one such number, with no blank around it, read
+// directly as a Single (correctly rounded), as a file of numbers holds them.
+// Empty when the text is anything else or the magnitude is beyond the Single
+// range; a magnitude too small for a Single reads as 0.
+std::optional<float> LireSingle(std::string_view text);
 
 // Conversion to Integer (16-bit) and Long (32-bit): nearest integer, halves
 // to even (2.5 -> 2, 3.5 -> 4). Out of range (or not finite) throws

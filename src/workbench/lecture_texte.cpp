@@ -1,13 +1,12 @@
 #include "workbench/lecture_texte.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <system_error>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "engine/number_text.h"
@@ -32,58 +31,6 @@ bool EstSeparateur(char c) {
   return kSeparateurs[static_cast<unsigned char>(c)];
 }
 
-bool EstChiffre(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool EstExposant(char c) {
-  return c == 'E' || c == 'e' || c == 'D' || c == 'd';
-}
-
-// One whole token as a Single: [sign] digits [. digits] [exponent], at least
-// one mantissa digit, nothing else. False when it is not a number or lies
-// beyond the Single range.
-bool LireJeton(const char* debut, const char* fin, float& valeur) {
-  const char* s = debut;
-  const bool negatif = *s == '-';
-  if (*s == '+' || *s == '-') ++s;
-  const char* mantisse = s;
-  size_t chiffres = 0;
-  while (s < fin && EstChiffre(*s)) ++s, ++chiffres;
-  if (s < fin && *s == '.') {
-    ++s;
-    while (s < fin && EstChiffre(*s)) ++s, ++chiffres;
-  }
-  if (chiffres == 0) return false;
-  const char* lettre = nullptr;
-  if (s < fin && EstExposant(*s)) {
-    lettre = s++;
-    if (s < fin && (*s == '+' || *s == '-')) ++s;
-    if (s == fin || !EstChiffre(*s)) return false;
-    while (s < fin && EstChiffre(*s)) ++s;
-  }
-  if (s != fin) return false;
-
-  std::string copie;
-  if (lettre != nullptr && *lettre != 'e' && *lettre != 'E') {
-    copie.assign(mantisse, fin);
-    copie[lettre - mantisse] = 'e';
-    mantisse = copie.data();
-    fin = copie.data() + copie.size();
-  }
-  float v = 0.0f;
-  auto res = std::from_chars(mantisse, fin, v, std::chars_format::general);
-  if (res.ec == std::errc::result_out_of_range) {
-    // Beyond the Single range fails; below it reads as 0.
-    if (std::fabs(LireNombre(std::string_view(mantisse, fin - mantisse))) > 1.0) return false;
-    v = 0.0f;
-  } else if (res.ec != std::errc() || res.ptr != fin) {
-    return false;
-  }
-  valeur = negatif ? -v : v;
-  return true;
-}
-
 // Every token of [p, fin), each whole. `surNombre` takes each value and
 // returns false to stop the reading as failed.
 template <class SurNombre>
@@ -95,11 +42,10 @@ bool LireJetons(const char* p, const char* fin, SurNombre& surNombre) {
     }
     const char* debut = p;
     while (p < fin && !EstSeparateur(*p)) ++p;
-    float v;
-    if (static_cast<size_t>(p - debut) > kLongueurMaxJeton || !LireJeton(debut, p, v) ||
-        !surNombre(v)) {
-      return false;
-    }
+    const size_t longueur = static_cast<size_t>(p - debut);
+    if (longueur > kLongueurMaxJeton) return false;
+    const std::optional<float> v = LireSingle(std::string_view(debut, longueur));
+    if (!v || !surNombre(*v)) return false;
   }
   return true;
 }

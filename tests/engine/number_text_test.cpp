@@ -68,6 +68,45 @@ TEST(LireNombre, StopsAtTheEndOfTheView) {
   EXPECT_EQ(LireNombre(exponent), 3.0);
 }
 
+TEST(LireSingle, OneWholeNumberRoundedOnceToASingle) {
+  struct Case {
+    const char* text;
+    bool ok;
+    float expected;
+  };
+  const Case cases[] = {
+      {"1.5", true, 1.5f},
+      {"-2", true, -2.0f},
+      {"+.5", true, 0.5f},
+      {"5.E-6", true, 5e-6f},
+      {"1D2", true, 100.0f},
+      {"0e999999", true, 0.0f},
+      {"1e-60", true, 0.0f},  // below the Single range
+      {"3.4028235e38", true, 3.4028235e38f},
+      // Halfway between two Singles in decimal, but not exactly: a reading
+      // through a Double would round twice and land on the other one.
+      {"1.00000005960464477550", true, 1.00000011920928955078125f},
+      {"1e39", false, 0.0f},
+      {"-1e39", false, 0.0f},
+      {" 1", false, 0.0f},
+      {"1 ", false, 0.0f},
+      {"1,5", false, 0.0f},
+      {"1E", false, 0.0f},
+      {"inf", false, 0.0f},
+      {"nan", false, 0.0f},
+      {"0x1p3", false, 0.0f},
+      {"", false, 0.0f},
+      {"-", false, 0.0f},
+  };
+  for (const Case& c : cases) {
+    const std::optional<float> v = LireSingle(c.text);
+    EXPECT_EQ(v.has_value(), c.ok) << '"' << c.text << '"';
+    if (v && c.ok) {
+      EXPECT_EQ(*v, c.expected) << '"' << c.text << '"';
+    }
+  }
+}
+
 struct RoundCase {
   double value;
   int expected;
