@@ -59,9 +59,11 @@ void TraceFFT(const PlotModel& m, const CurveInputs& in, Surface& s) {
   const float ylo = PuisBase(m.YBase, m.YMin), yhi = PuisBase(m.YBase, m.YMax);
   const long bins = std::min<long>(in.NFFT, static_cast<long>(in.Spectre.size()) - 1);
   const double half = in.NFFT / 2.0;
+  const double duree = static_cast<double>(in.Dt) * in.NFFT;
+  if (duree == 0) return;
   Trace trace(s);
   for (long k = 1; k <= half && k <= bins; ++k) {
-    const double f = k / (static_cast<double>(in.Dt) * in.NFFT);
+    const double f = k / duree;
     if (!(ylo <= f && f <= yhi)) continue;
     const double x = DansBande(CModule(in.Spectre[k]), in.SpectreMin, in.SpectreMax,
                                m.XMin - 0.22 * dx, dx / 10);

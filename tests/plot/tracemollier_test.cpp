@@ -192,6 +192,11 @@ TEST_F(Redraw, SpectrumBinsAtTheLogarithmOfTheirFrequency) {
   EXPECT_NE(Texte("Fft"), nullptr);
 
   curves.NFFT = 256;
+  curves.Dt = 0;  // no sampling interval: no frequency to place a bin at
+  Trace();
+  EXPECT_TRUE(plot.points.empty());
+
+  curves.Dt = 1;
   curves.SpectreMin = curves.SpectreMax = 5;
   Trace();
   ASSERT_EQ(plot.points.size(), 1u);
