@@ -10,13 +10,15 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <string_view>
 #include <vector>
 
 #include "dialogs/colour_scale.h"
 #include "engine/complexe.h"
 #include "platform/image_surface.h"
 #include "plot/tracemollier.h"
+
+// The forwarding surface of the plot tests.
+#include "../tests/plot/relais_surface.h"
 
 namespace {
 
@@ -77,41 +79,20 @@ Scene& LaScene() {
   return scene;
 }
 
-// Everything goes to the image surface except the raster, which it hides,
-// and optionally the filled boxes, which it paints with a QPainter.
-class Relais : public Surface {
+// The image surface with its raster hidden and every filled box painted as
+// one QPainter rectangle (on an image of its own: only the cost matters).
+class RelaisQPainter : public RelaisSurface {
  public:
-  Relais(ImageSurface& s, bool qpainter)
-      : s_(s), image_(s.width(), s.height(), QImage::Format_RGB32) {
-    if (qpainter) painter_.begin(&image_);
+  explicit RelaisQPainter(ImageSurface& s)
+      : RelaisSurface(s), s_(s), image_(s.width(), s.height(), QImage::Format_RGB32) {
+    painter_.begin(&image_);
   }
-  void SetScale(double l, double t, double w, double h) override { s_.SetScale(l, t, w, h); }
-  WorldScale Scale() const override { return s_.Scale(); }
-  void Clear() override { s_.Clear(); }
-  void SetForeColor(Couleur c) override { s_.SetForeColor(c); }
-  Couleur ForeColor() const override { return s_.ForeColor(); }
-  void SetDrawWidth(int p) override { s_.SetDrawWidth(p); }
-  void SetDrawStyle(LineStyle st) override { s_.SetDrawStyle(st); }
-  void SetDrawMode(DrawMode m) override { s_.SetDrawMode(m); }
-  void Line(double a, double b, double c, double d) override { s_.Line(a, b, c, d); }
-  void LineTo(double x, double y) override { s_.LineTo(x, y); }
-  void PSet(double x, double y) override { s_.PSet(x, y); }
-  void Box(double a, double b, double c, double d) override { s_.Box(a, b, c, d); }
   void FilledBox(double a, double b, double c, double d, Couleur k) override {
-    if (!painter_.isActive()) {
-      s_.FilledBox(a, b, c, d, k);
-      return;
-    }
     const PixelRect r = BoxPixels(s_.Scale(), a, b, c, d);
     if (r.empty()) return;
     painter_.fillRect(QRect(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1),
                       QColor(RougeDe(k), VertDe(k), BleuDe(k)));
   }
-  void SetFont(double p, bool b) override { s_.SetFont(p, b); }
-  void SetTextPosition(double x, double y) override { s_.SetTextPosition(x, y); }
-  void Print(std::string_view t) override { s_.Print(t); }
-  double TextWidth(std::string_view t) const override { return s_.TextWidth(t); }
-  double TextHeight(std::string_view t) const override { return s_.TextHeight(t); }
 
  private:
   ImageSurface& s_;
@@ -124,8 +105,11 @@ enum class Voie { Raster, FilledBox, QPainterRect };
 void Repaint(benchmark::State& state, Voie voie, bool withCurves) {
   Scene& scene = LaScene();
   ImageSurface plot(1200, 800), legend(90, 300);
-  Relais relais(plot, voie == Voie::QPainterRect);
-  Surface& target = voie == Voie::Raster ? static_cast<Surface&>(plot) : relais;
+  RelaisSurface boites(plot);
+  RelaisQPainter rectangles(plot);
+  Surface& target = voie == Voie::Raster      ? static_cast<Surface&>(plot)
+                    : voie == Voie::FilledBox ? static_cast<Surface&>(boites)
+                                              : rectangles;
   const CurveInputs none;
   for (auto _ : state) {
     PlotModel& m = scene.model;

@@ -21,6 +21,20 @@ std::vector<double> Positions(const AxisTicks& t) {
   return out;
 }
 
+// The same settings on both axes.
+PlotModel MemeAxe(float min, float max, float major, float tic, float base = 1,
+                  const char* format = "#.##E+##") {
+  PlotModel m;
+  m.XMin = m.YMin = min;
+  m.XMax = m.YMax = max;
+  m.DX = m.DY = max - min;
+  m.XMajor = m.YMajor = major;
+  m.XTic = m.YTic = tic;
+  m.XBase = m.YBase = base;
+  m.XFormat = m.YFormat = format;
+  return m;
+}
+
 struct AxisCase {
   const char* name;
   float min, max, major, tic, base;
@@ -55,14 +69,7 @@ TEST(AxisTicks, LabelsOfATableOfRanges) {
   };
   for (const AxisCase& c : cases) {
     SCOPED_TRACE(c.name);
-    PlotModel m;
-    m.XMin = m.YMin = c.min;
-    m.XMax = m.YMax = c.max;
-    m.DX = m.DY = c.max - c.min;
-    m.XMajor = m.YMajor = c.major;
-    m.XTic = m.YTic = c.tic;
-    m.XBase = m.YBase = c.base;
-    m.XFormat = m.YFormat = c.format;
+    const PlotModel m = MemeAxe(c.min, c.max, c.major, c.tic, c.base, c.format);
     EXPECT_EQ(Labels(TicksX(m)), c.labels);
     EXPECT_EQ(Labels(TicksY(m)), c.labels);
     const std::vector<double> at = Positions(TicksX(m));
@@ -72,12 +79,7 @@ TEST(AxisTicks, LabelsOfATableOfRanges) {
 }
 
 TEST(AxisTicks, LinearMinorTicksEveryTwoPercentUpToButNotAtTheEnd) {
-  PlotModel m;
-  m.XMin = 0;
-  m.XMax = 10;
-  m.DX = 10;
-  m.XMajor = 0.2f;
-  m.XTic = 5;
+  const PlotModel m = MemeAxe(0, 10, 0.2f, 5);
   const AxisTicks t = TicksX(m);
   ASSERT_EQ(t.minor.size(), 50u);
   EXPECT_EQ(t.minor.front(), 0);
@@ -88,13 +90,7 @@ TEST(AxisTicks, LinearMinorTicksEveryTwoPercentUpToButNotAtTheEnd) {
 }
 
 TEST(AxisTicks, LogarithmicSubTicksAtTheLogarithmsOfTwoToNine) {
-  PlotModel m;
-  m.YMin = -7;
-  m.YMax = -5;
-  m.DY = 2;
-  m.YMajor = 1;
-  m.YTic = 1;
-  m.YBase = 2;
+  PlotModel m = MemeAxe(-7, -5, 1, 1, 2);
   const AxisTicks t = TicksY(m);
   ASSERT_EQ(t.minor.size(), 16u);
   for (int k = 0; k < 2; ++k) {
@@ -102,12 +98,7 @@ TEST(AxisTicks, LogarithmicSubTicksAtTheLogarithmsOfTwoToNine) {
       EXPECT_NEAR(t.minor[k * 8 + q - 2], -7 + k + std::log10(q), 1e-12);
     }
   }
-  m.XMin = 0;
-  m.XMax = 2;
-  m.DX = 2;
-  m.XMajor = 1;
-  m.XTic = 1;
-  m.XBase = 10;
+  m = MemeAxe(0, 2, 1, 1, 10);
   const AxisTicks x = TicksX(m);
   EXPECT_EQ(x.steps, (std::vector<double>{0, 1, 2}));
   EXPECT_EQ(x.minor.size(), 16u);
@@ -135,12 +126,7 @@ TEST(AxisTicks, InconsistentSettingsGiveAnEmptyAxisOrABoundedOne) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PlotModel m;
-    m.XMin = m.YMin = c.min;
-    m.XMax = m.YMax = c.max;
-    m.DX = m.DY = c.max - c.min;
-    m.XMajor = m.YMajor = c.major;
-    m.XTic = m.YTic = c.tic;
+    const PlotModel m = MemeAxe(c.min, c.max, c.major, c.tic);
     for (const AxisTicks& t : {TicksX(m), TicksY(m)}) {
       EXPECT_EQ(t.minor.size(), c.minor);
       EXPECT_EQ(t.labelled.size(), c.labelled);
