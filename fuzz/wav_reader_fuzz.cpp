@@ -1,6 +1,6 @@
 // libFuzzer target: the WAV reader on arbitrary bytes. Besides the
 // sanitizers' checks it asserts what the reader promises: a header that
-// reads places its samples inside the input, a load gives exactly the
+// reads places its samples inside the input and can be shown, a load gives exactly the
 // counted samples, and 8-bit samples stay within 0..255.
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <span>
 
 #include "wav/caract_wave.h"
+#include "wav/entete_texte.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Verifier(f.longueurEntete >= 20 && f.longueurEntete <= f.longueurFichier);
   Verifier(f.octetsDonnees >= 0 && f.octetsDonnees <= f.octetsApresEntete);
   Verifier(f.entete.SampleRate > 0 && !Text5Wave(f.entete).empty());
+  Verifier(!LignesEntete(f)[15].empty());
   const bool incompatible = Incompatibilite(f).has_value();
 
   for (ChoixCanal choix : {ChoixCanal::Option1, ChoixCanal::Option2, ChoixCanal::Option3}) {
