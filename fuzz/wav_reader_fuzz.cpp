@@ -1,7 +1,7 @@
 // libFuzzer target: the WAV reader on arbitrary bytes. Besides the
 // sanitizers' checks it asserts what the reader promises: a header that
-// reads places its samples inside the input and can be shown, a load gives exactly the
-// counted samples, and 8-bit samples stay within 0..255.
+// reads places its samples inside the input and can be shown, a load gives
+// exactly the counted samples, and every sample lies in its drawing range.
 
 #include <cstdint>
 #include <cstdlib>
