@@ -6,6 +6,7 @@
 #include <new>
 
 #include "engine/complexes_et_divers.h"
+#include "engine/noeuds.h"
 #include "engine/number_text.h"
 #include "engine/run_error.h"
 
@@ -69,20 +70,8 @@ class Remplissage {
     std::fill(g_.Row(2, j) + 1, g_.Row(2, j) + n_ + 1, f);
     if (premierTempsFaux_ <= n_) echec_.Garde(premierTempsFaux_, j, kPositionTemps);
 
-    float* puissance = g_.Row(4, j);
-    float* amplitude = g_.Row(5, j);
-    float* phase = g_.Row(6, j);
-    bool infini = false;
-    for (int32_t i = 1; i <= n_; ++i) {
-      const float re = w[i].Re, im = w[i].Im;
-      const float m = static_cast<float>(
-          std::sqrt(static_cast<double>(re) * re + static_cast<double>(im) * im));
-      const float p = static_cast<float>(static_cast<double>(m) * m);
-      infini |= !(std::fabs(p) <= std::numeric_limits<float>::max());
-      puissance[i] = p;
-      amplitude[i] = m;
-      phase[i] = static_cast<float>(static_cast<double>(CPhaseFinie(im, re)) * 180 / kPi);
-    }
+    const float* puissance = g_.Row(4, j);
+    const bool infini = !VariablesNoeuds(w, n_, g_.Row(4, j), g_.Row(5, j), g_.Row(6, j));
     if (infini) {
       for (int32_t i = 1; i <= n_; ++i) {
         if (!(std::fabs(puissance[i]) <= std::numeric_limits<float>::max())) {

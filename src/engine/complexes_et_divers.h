@@ -45,11 +45,40 @@ float CPhase(float y, float x);
 // The program's pi: 4 arctan 1 rounded to Single.
 inline constexpr float kPi = 3.14159274f;
 
+// arctan(y/x) for x != 0, in double: the quotient reduced to |t| <= 0.66
+// (t = y/x, (|q| - 1)/(|q| + 1) or -1/|q|), then a rational approximation.
+// Written without branches so that loops over many coefficients vectorise
+// it operation for operation (engine/noeuds.h) with identical results.
+inline double ArcTanQuotient(double y, double x) {
+  constexpr double T3P8 = 2.41421356237309504880;  // tan(3 pi/8)
+  constexpr double PIO2 = 1.57079632679489661923, PIO4 = 0.78539816339744830962;
+  constexpr double MOREBITS = 6.123233995736765886130e-17;
+  constexpr double P0 = -8.750608600031904122785e-1, P1 = -1.615753718733365076637e1,
+                   P2 = -7.500855792314704667340e1, P3 = -1.228866684490136173410e2,
+                   P4 = -6.485021904942025371773e1;
+  constexpr double Q0 = 2.485846490142306297962e1, Q1 = 1.650270098316988542046e2,
+                   Q2 = 4.328810604912902668951e2, Q3 = 4.853903996359136964868e2,
+                   Q4 = 1.945506571482613964425e2;
+  const double ay = std::fabs(y), ax = std::fabs(x);
+  const bool big = ay > T3P8 * ax;
+  const bool mid = ay > 0.66 * ax;
+  const double num = big ? -ax : (mid ? ay - ax : ay);
+  const double den = big ? ay : (mid ? ay + ax : ax);
+  const double t = num / den;
+  const double y0 = big ? PIO2 : (mid ? PIO4 : 0.0);
+  const double more = big ? MOREBITS : (mid ? 0.5 * MOREBITS : 0.0);
+  const double z = t * t;
+  const double p = (((P0 * z + P1) * z + P2) * z + P3) * z + P4;
+  const double q = ((((z + Q0) * z + Q1) * z + Q2) * z + Q3) * z + Q4;
+  const double r = y0 + ((t * (z * p / q) + t) + more);
+  return (y < 0) != (x < 0) ? -r : r;
+}
+
 // CPhase for finite y and x, whose result then always fits: no check, so
 // that loops over many coefficients stay free of branches that throw.
 inline float CPhaseFinie(float y, float x) {
   if (x == 0) return y > 0 ? kPi / 2 : (y < 0 ? -kPi / 2 : 0.0f);
-  double a = std::atan(static_cast<double>(y) / x);
+  const double a = ArcTanQuotient(y, x);
   if (x > 0) return static_cast<float>(a);
   return static_cast<float>(y > 0 ? a + kPi : a - kPi);
 }

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr double kPiD = std::numbers::pi;
+// The program's pi, a Single, in double.
+constexpr double kPiD32 = 3.14159274f;
 
 std::vector<float> Signal(int32_t n, auto&& f) {
   std::vector<float> y(static_cast<size_t>(n) + 1, 0.0f);
@@ -57,7 +59,7 @@ Grille NoeudParNoeud(const EntreesAnalyse& in, const EtatAnalyse& e) {
         g(4, i, j) = VersSingle(static_cast<double>(m) * m);
         g(5, i, j) = CModule(wave(i, j));
         g(6, i, j) = VersSingle(static_cast<double>(CPhase(CImag(wave(i, j)), CReel(wave(i, j)))) *
-                                180 / kPi);
+                                (180 / kPiD32));
       }
     }
   } catch (const RunError&) {
