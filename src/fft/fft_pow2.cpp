@@ -78,16 +78,26 @@ inline void Butterfly4(V4 a0, V4 a1, V4 a2, V4 a3, V4& t0, V4& t1, V4& t2, V4& t
   t3 = kForward ? minus : plus;
 }
 
-// Radix-2 pass with ido a multiple of 4: interleaved or blocked input,
-// blocked output. Runs in place when l1 = 1.
-template <bool kForward, bool kBlockedIn>
-void Pass2(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa) {
-  for (int64_t k = 0; k < l1; ++k) {
-    for (int64_t i = 0; i < ido; i += 4) {
-      const V4 a0 = Load<kBlockedIn>(cc, i + ido * (2 * k));
-      const V4 a1 = Load<kBlockedIn>(cc, i + ido * (2 * k + 1));
-      StoreBlock(ch, i + ido * k, a0 + a1);
-      StoreBlock(ch, i + ido * (k + l1), Twiddle<kForward>(a0 - a1, wa + 2 * i));
+// The leading factor 2 (l1 = 1) and the first factor 4 (l1 = 2) in one
+// pass over interleaved input, blocked output; ido = n/8 is the ido of the
+// factor 4. Runs in place.
+template <bool kForward>
+void Pass2And4(int64_t ido, const float* cc, float* ch, const float* w2, const float* w4) {
+  for (int64_t i = 0; i < ido; i += 4) {
+    V4 u[2][4];
+    for (int64_t m = 0; m < 4; ++m) {
+      const V4 a = LoadInterleaved(cc, i + ido * m);
+      const V4 b = LoadInterleaved(cc, i + ido * (m + 4));
+      u[0][m] = a + b;
+      u[1][m] = Twiddle<kForward>(a - b, w2 + 2 * (i + ido * m));
+    }
+    for (int64_t k = 0; k < 2; ++k) {
+      V4 t0, t1, t2, t3;
+      Butterfly4<kForward>(u[k][0], u[k][1], u[k][2], u[k][3], t0, t1, t2, t3);
+      StoreBlock(ch, i + ido * k, t0);
+      StoreBlock(ch, i + ido * (k + 2), Twiddle<kForward>(t1, w4 + 2 * i));
+      StoreBlock(ch, i + ido * (k + 4), Twiddle<kForward>(t2, w4 + 2 * ido + 2 * i));
+      StoreBlock(ch, i + ido * (k + 6), Twiddle<kForward>(t3, w4 + 4 * ido + 2 * i));
     }
   }
 }
@@ -154,31 +164,36 @@ bool HasPow2Path() {
 template <bool kForward>
 void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float* ch,
                    const float* wa) {
-  // The last pass reads the scratch area and writes the data; going back
-  // from there, the first pass writes the scratch area when the pass count
-  // is even and works in place otherwise.
-  const float* in = x;
-  float* out = nf % 2 == 0 ? ch : x;
-  int64_t l1 = 1;
-  int64_t iw = 0;
-  for (int32_t f = 0; f < nf - 1; ++f) {
-    const int64_t p = factors[f] < 3.0f ? 2 : 4;
-    const int64_t ido = n / (l1 * p);
-    if (p == 2) {
-      if (f == 0) {
-        Pass2<kForward, false>(ido, l1, in, out, wa + iw);
-      } else {
-        Pass2<kForward, true>(ido, l1, in, out, wa + iw);
-      }
-    } else if (f == 0) {
-      Pass4<kForward, false>(ido, l1, in, out, wa + iw);
-    } else {
-      Pass4<kForward, true>(ido, l1, in, out, wa + iw);
-    }
-    in = out;
+  // A leading 2 is merged with the first 4. The last pass reads the
+  // scratch area and writes the data; going back from there, the first pass
+  // writes the scratch area when the pass count is even and works in place
+  // otherwise.
+  const bool leading_two = factors[0] < 3.0f;
+  const int32_t passes = leading_two ? nf - 1 : nf;
+  float* out = passes % 2 == 0 ? ch : x;
+  int64_t l1;
+  int64_t iw;
+  int32_t f;
+  if (leading_two) {
+    const int64_t ido = n / 8;
+    Pass2And4<kForward>(ido, x, out, wa, wa + n);
+    l1 = 8;
+    iw = n + 6 * ido;
+    f = 2;
+  } else {
+    const int64_t ido = n / 4;
+    Pass4<kForward, false>(ido, 1, x, out, wa);
+    l1 = 4;
+    iw = 6 * ido;
+    f = 1;
+  }
+  for (; f < nf - 1; ++f) {
+    const float* in = out;
     out = out == ch ? x : ch;
-    l1 *= p;
-    iw += (p - 1) * 2 * ido;
+    const int64_t ido = n / (4 * l1);
+    Pass4<kForward, true>(ido, l1, in, out, wa + iw);
+    l1 *= 4;
+    iw += 6 * ido;
   }
   Pass4Last<kForward>(l1, ch, x);
 }
