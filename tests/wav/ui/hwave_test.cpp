@@ -222,10 +222,10 @@ TEST_F(HWaveTest, VoirDrawsTheWaveformAndTheViewClosesItself) {
 }
 
 TEST(DialogueOuvrirWave, FilterAndTitle) {
-  const FileDialogSpec spec = DialogueOuvrirWave();
-  EXPECT_EQ(spec.filter, "Fichiers wav (*.wav)|*.wav");
-  EXPECT_EQ(spec.filterIndex, 1);
-  EXPECT_EQ(spec.title, " Lire les wav ...");
+  const FileDialogSpec dialogue = DialogueOuvrirWave();
+  EXPECT_EQ(dialogue.filter, "Fichiers wav (*.wav)|*.wav");
+  EXPECT_EQ(dialogue.filterIndex, 1);
+  EXPECT_EQ(dialogue.title, " Lire les wav ...");
 }
 
 }  // namespace
