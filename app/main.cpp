@@ -1,10 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "platform/ui/qt_services.h"
+#include "workbench/ui/start_wavelet.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle("Start_Wavelet");
+  QApplication::setApplicationName("Marvillons");
+  QtPlatform platform;
+  StartWavelet window(platform.platform());
   window.show();
   return app.exec();
 }
