@@ -61,7 +61,7 @@ StartWavelet::StartWavelet(Platform& platform, QWidget* parent)
 }
 
 StartWavelet::~StartWavelet() {
-  if (Newtrace) delete Newtrace.data();
+  if (FenetreTrace) delete FenetreTrace.data();
 }
 
 void StartWavelet::Connect() {
@@ -72,6 +72,7 @@ void StartWavelet::Connect() {
   connect(Selection, &QPushButton::clicked, this, &StartWavelet::Selection_Click);
   connect(Reset, &QPushButton::clicked, this, &StartWavelet::Reset_Click);
   connect(Draw, &QPushButton::clicked, this, &StartWavelet::Draw_Click);
+  connect(Wavelet, &QPushButton::clicked, this, &StartWavelet::Wavelet_Click);
   connect(Un_sur_ou_Moyenne, &QPushButton::clicked, this, &StartWavelet::Un_sur_ou_Moyenne_Click);
   connect(Text7, &QLineEdit::textChanged, this, &StartWavelet::Text7_Change);
   connect(Text6, &QLineEdit::textChanged, this, &StartWavelet::Text6_Change);
@@ -139,11 +140,8 @@ bool StartWavelet::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StartWavelet::Form_Activate() {
-  if (Newtrace) {
-    Newtrace->close();
-    Newtrace->deleteLater();
-    Newtrace = nullptr;
-  }
+  // The plot window deletes itself when closed.
+  if (FenetreTrace) FenetreTrace->close();
 }
 
 void StartWavelet::Fin_Click() {

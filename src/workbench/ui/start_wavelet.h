@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/analyse.h"
 #include "platform/services.h"
 #include "workbench/fenetres.h"
 #include "workbench/lecture_texte.h"
@@ -98,9 +99,13 @@ class StartWavelet : public QMainWindow {
   WorkbenchState& Etat() { return etat_; }
   const WorkbenchState& Etat() const { return etat_; }
 
-  // The plot window of the last analysis; it is closed whenever this window
-  // becomes active again and when the program ends.
-  QPointer<QWidget> Newtrace;
+  // The plot window (Newtrace) of the last analysis; it is closed whenever
+  // this window becomes active again and when the program ends.
+  QPointer<QWidget> FenetreTrace;
+
+  // What the last wavelet analysis left: run parameters, grid, variable
+  // names and spectrum; the next run starts from it.
+  const EtatAnalyse& DerniereAnalyse() const { return analyse_; }
 
   // Where the picture of the signal as loaded is kept, so that Reset shows
   // it again without redrawing: next to the program when that folder is
@@ -134,6 +139,7 @@ class StartWavelet : public QMainWindow {
   void OptFourrier_Click();
   void OptionFourrierOff_Click();
   void Draw_Click();
+  void Wavelet_Click();
   void Hamming_Click() { DessineSignal(); }
   void Blackman_Click() { DessineSignal(); }
   void None_Click() { DessineSignal(); }
@@ -171,6 +177,7 @@ class StartWavelet : public QMainWindow {
 
   Platform& platform_;
   WorkbenchState etat_;
+  EtatAnalyse analyse_;
 
   // What Picture1 shows, so that a resize redraws the same thing.
   enum class Vue { Vide, SignalLu, SignalTravail };
