@@ -25,6 +25,13 @@
 // elements.
 void CoupeBande(std::vector<Complexe>& spectre, int32_t nfft, float dt, float f1, float f2);
 
+// The abscissae xj = AbscisseSpectre(j, dt, nfft) of j = 1..nfft / 2
+// (element 0 unused), computed once for many bands, and the same cut with
+// them.
+std::vector<float> AbscissesCoupure(int32_t nfft, float dt);
+void CoupeBande(std::vector<Complexe>& spectre, int32_t nfft, const std::vector<float>& abscisses,
+                float f1, float f2);
+
 // Coupure_Click: the next click on the picture is the lower end of a band.
 void CommenceCoupure(WorkbenchState& etat);
 

@@ -89,8 +89,9 @@ std::optional<MessageSpectre> LireFiltre(WorkbenchState& etat, const std::string
   auto lu = LireFichierFiltre(chemin);
   if (const MessageSpectre* message = std::get_if<MessageSpectre>(&lu)) return *message;
   etat.Dt = dt;
-  for (const Bande& b : std::get<std::vector<Bande>>(lu)) {
-    CoupeBande(etat.Spectre, etat.NFFT, dt, b.F1, b.F2);
-  }
+  const std::vector<Bande>& bandes = std::get<std::vector<Bande>>(lu);
+  if (bandes.empty()) return std::nullopt;
+  const std::vector<float> abscisses = AbscissesCoupure(etat.NFFT, dt);
+  for (const Bande& b : bandes) CoupeBande(etat.Spectre, etat.NFFT, abscisses, b.F1, b.F2);
   return std::nullopt;
 }
