@@ -102,6 +102,35 @@ void Pass2And4(int64_t ido, const float* cc, float* ch, const float* w2, const f
   }
 }
 
+// The first two factors 4 (l1 = 1 and l1 = 4) in one pass over interleaved
+// input, blocked output; ido = n/16 is the ido of the second. Runs in place.
+template <bool kForward>
+void Pass4And4(int64_t ido, const float* cc, float* ch, const float* w1, const float* w2) {
+  const int64_t ido1 = 4 * ido;
+  for (int64_t i = 0; i < ido; i += 4) {
+    V4 u[4][4];
+    for (int64_t q = 0; q < 4; ++q) {
+      const int64_t i1 = i + ido * q;
+      V4 t0, t1, t2, t3;
+      Butterfly4<kForward>(LoadInterleaved(cc, i1), LoadInterleaved(cc, i1 + ido1),
+                           LoadInterleaved(cc, i1 + 2 * ido1), LoadInterleaved(cc, i1 + 3 * ido1),
+                           t0, t1, t2, t3);
+      u[0][q] = t0;
+      u[1][q] = Twiddle<kForward>(t1, w1 + 2 * i1);
+      u[2][q] = Twiddle<kForward>(t2, w1 + 2 * ido1 + 2 * i1);
+      u[3][q] = Twiddle<kForward>(t3, w1 + 4 * ido1 + 2 * i1);
+    }
+    for (int64_t k = 0; k < 4; ++k) {
+      V4 t0, t1, t2, t3;
+      Butterfly4<kForward>(u[k][0], u[k][1], u[k][2], u[k][3], t0, t1, t2, t3);
+      StoreBlock(ch, i + ido * k, t0);
+      StoreBlock(ch, i + ido * (k + 4), Twiddle<kForward>(t1, w2 + 2 * i));
+      StoreBlock(ch, i + ido * (k + 8), Twiddle<kForward>(t2, w2 + 2 * ido + 2 * i));
+      StoreBlock(ch, i + ido * (k + 12), Twiddle<kForward>(t3, w2 + 4 * ido + 2 * i));
+    }
+  }
+}
+
 // Radix-4 pass with ido a multiple of 4: interleaved or blocked input,
 // blocked output. Runs in place when l1 = 1.
 template <bool kForward, bool kBlockedIn>
@@ -164,21 +193,30 @@ bool HasPow2Path() {
 template <bool kForward>
 void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float* ch,
                    const float* wa) {
-  // A leading 2 is merged with the first 4. The last pass reads the
-  // scratch area and writes the data; going back from there, the first pass
-  // writes the scratch area when the pass count is even and works in place
-  // otherwise.
+  // The first two factors run as one pass when more than two factors remain:
+  // always for 2 and 4, for 4 and 4 only up to 4096 points, beyond which its
+  // sixteen input streams cost more than the pass saved. The last pass reads
+  // the scratch area and writes the data; going back from there, the first
+  // pass writes the scratch area when the pass count is even and works in
+  // place otherwise.
   const bool leading_two = factors[0] < 3.0f;
-  const int32_t passes = leading_two ? nf - 1 : nf;
+  const bool merged = nf >= 3 && (leading_two || n <= 4096);
+  const int32_t passes = merged ? nf - 1 : nf;
   float* out = passes % 2 == 0 ? ch : x;
   int64_t l1;
   int64_t iw;
   int32_t f;
-  if (leading_two) {
+  if (merged && leading_two) {
     const int64_t ido = n / 8;
     Pass2And4<kForward>(ido, x, out, wa, wa + n);
     l1 = 8;
     iw = n + 6 * ido;
+    f = 2;
+  } else if (merged) {
+    const int64_t ido = n / 16;
+    Pass4And4<kForward>(ido, x, out, wa, wa + 24 * ido);
+    l1 = 16;
+    iw = 30 * ido;
     f = 2;
   } else {
     const int64_t ido = n / 4;
