@@ -54,10 +54,14 @@ class Remplissage {
       temps_[i] = t;
     }
     recue_.assign(static_cast<size_t>(g.NJ()) + 1, 0);
+    echecs_.resize(static_cast<size_t>(g.NJ()) + 1);
   }
 
-  // Variables 1..6 of column j from the coefficients w[1..n].
+  // Variables 1..6 of column j from the coefficients w[1..n]; columns may
+  // be filled concurrently.
   void Colonne(int32_t j, std::span<const Complexe> w) {
+    Echec& echec = echecs_[j];
+    echec = Echec{};
     recue_[j] = 1;
     const float per = period_[j];
     std::copy(temps_.begin() + 1, temps_.end(), g_.Row(1, j) + 1);
@@ -65,38 +69,44 @@ class Remplissage {
     float f = per == 0.0f ? 0.0f : static_cast<float>(1.0 / per);
     if (per == 0.0f || !std::isfinite(f)) {
       f = 0.0f;
-      echec_.Garde(1, j, kPositionFrequence);
+      echec.Garde(1, j, kPositionFrequence);
     }
     std::fill(g_.Row(2, j) + 1, g_.Row(2, j) + n_ + 1, f);
-    if (premierTempsFaux_ <= n_) echec_.Garde(premierTempsFaux_, j, kPositionTemps);
+    if (premierTempsFaux_ <= n_) echec.Garde(premierTempsFaux_, j, kPositionTemps);
 
     const float* puissance = g_.Row(4, j);
     const bool infini = !VariablesNoeuds(w, n_, g_.Row(4, j), g_.Row(5, j), g_.Row(6, j));
     if (infini) {
       for (int32_t i = 1; i <= n_; ++i) {
         if (!(std::fabs(puissance[i]) <= std::numeric_limits<float>::max())) {
-          echec_.Garde(i, j, kPositionPuissance);
+          echec.Garde(i, j, kPositionPuissance);
           break;
         }
       }
     }
   }
 
-  // The columns the transform never delivered hold coefficients 0; then, if
-  // a node failed, the nodes after it go back to 0. True when none failed.
-  bool Termine() {
+  // The columns after the complete ones hold coefficients 0 (the run's
+  // coefficient array is never written there); then, if a node failed, the
+  // nodes after it go back to 0. True when none failed.
+  bool Termine(int32_t complets) {
     std::vector<Complexe> zeros;
     for (int32_t j = 1; j <= g_.NJ(); ++j) {
-      if (recue_[j]) continue;
+      if (recue_[j] && j <= complets) continue;
       zeros.resize(static_cast<size_t>(n_) + 1);
       Colonne(j, zeros);
     }
-    if (echec_.i > n_) return true;
+    Echec premier;
     for (int32_t j = 1; j <= g_.NJ(); ++j) {
-      const int32_t debut = j <= echec_.j ? echec_.i + 1 : echec_.i;
+      const Echec& e = echecs_[j];
+      if (e.i <= n_) premier.Garde(e.i, e.j, e.position);
+    }
+    if (premier.i > n_) return true;
+    for (int32_t j = 1; j <= g_.NJ(); ++j) {
+      const int32_t debut = j <= premier.j ? premier.i + 1 : premier.i;
       for (int k = 1; k <= 6; ++k) std::fill(g_.Row(k, j) + debut, g_.Row(k, j) + n_ + 1, 0.0f);
     }
-    for (int p = echec_.position; p < 6; ++p) g_(kOrdre[p], echec_.i, echec_.j) = 0.0f;
+    for (int p = premier.position; p < 6; ++p) g_(kOrdre[p], premier.i, premier.j) = 0.0f;
     return false;
   }
 
@@ -107,7 +117,7 @@ class Remplissage {
   std::vector<float> temps_;
   int32_t premierTempsFaux_ = std::numeric_limits<int32_t>::max();
   std::vector<char> recue_;
-  Echec echec_;
+  std::vector<Echec> echecs_;  // per column, its first failing node
 };
 
 // The grid re-dimensioned: every element 0. A grid of the same shape is
@@ -165,13 +175,13 @@ void Execute(const EntreesAnalyse& in, EtatAnalyse& e, ResultatAnalyse& r) {
   w.jtot = J;
   w.npad = e.NFFT;
   Remplissage remplissage(e.grille, e.Dt, period);
-  WaveletParColonnes(
+  const int32_t complets = WaveletParColonnes(
       w, mother, param,
       [&remplissage](int32_t j, std::span<const Complexe> column) {
         remplissage.Colonne(j, column);
       },
-      scale, period, coi, e.spectre, r.messages);
-  if (!remplissage.Termine()) throw RunError(RunErrorKind::Overflow, "Overflow");
+      scale, period, coi, e.spectre, r.messages, in.threads);
+  if (!remplissage.Termine(complets)) throw RunError(RunErrorKind::Overflow, "Overflow");
 
   e.NomVar = {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"};
   r.nomVarEcrits = true;

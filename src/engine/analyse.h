@@ -27,6 +27,8 @@ struct EntreesAnalyse {
   int32_t list1Index = 0;         // mother wavelet; -1 when none is selected
   std::span<const float> Signal;  // Signal[1..Nmax], position 0 unused
   int32_t Nmax = 0;
+  // Threads sharing the scales out (the results do not depend on it).
+  int threads = 1;
 };
 
 // The state a run replaces. Where a run fails it keeps what was written so

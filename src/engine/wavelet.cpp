@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <new>
+#include <thread>
 
 #include "engine/complexes_et_divers.h"
 #include "engine/ondelettes.h"
@@ -15,6 +17,11 @@ namespace {
 [[noreturn]] void HorsLimites() {
   throw RunError(RunErrorKind::BadIndex, "Subscript out of range");
 }
+
+// A scale failed; the columns before it are complete.
+struct EchecEchelle {
+  int32_t complets;
+};
 
 void VerifiePosition(size_t position, size_t size) {
   if (position >= size) HorsLimites();
@@ -43,15 +50,51 @@ void Produit(std::span<Complexe> daughter, std::span<const Complexe> spectre, in
   if (infini) throw RunError(RunErrorKind::Overflow, "Overflow");
 }
 
-void Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
-                const RecepteurColonne& recepteur, std::span<float> scale, std::span<float> period,
-                std::span<float> coi, SpectreWavelet& spectre) {
+// One thread's share of the scales, with its own buffers.
+struct Part {
+  std::vector<float> work;
+  std::vector<Complexe> daughter;
+  float param = 0.0f;
+  float cf = 0.0f;
+  int32_t echec = 0;  // the scale that failed, 0 if none
+};
+
+// Scales premier, premier + pas, ... up to jtot, in order; stops at the
+// first failure.
+void Echelles(const EntreeWavelet& in, int32_t mother, std::span<const float> kw,
+              std::span<const Complexe> S, int32_t premier, int32_t pas, Part& part,
+              std::span<float> scale, std::span<float> period, const RecepteurColonne& recepteur) {
+  for (int32_t j = premier; j <= in.jtot; j += pas) {
+    try {
+      VerifiePosition(static_cast<size_t>(j), scale.size());
+      scale[j] = VersSingle(in.s0 * std::pow(2.0, (j - 1) * static_cast<double>(in.dj)));
+      VerifiePosition(static_cast<size_t>(j), period.size());
+      const int32_t last = DaughterWaveletEtendue(in.npad, in.dt, mother, part.param, scale[j], kw,
+                                                  period[j], part.cf, part.daughter);
+      Produit(part.daughter, S, last);
+      FftBackward(in.npad, part.daughter, part.work);
+      recepteur(j, std::span<const Complexe>(part.daughter.data(), static_cast<size_t>(in.n) + 1));
+    } catch (const RunError&) {
+      part.echec = j;
+      return;
+    } catch (const std::bad_alloc&) {
+      part.echec = j;
+      return;
+    }
+  }
+}
+
+// Returns the number of complete columns, jtot unless a scale failed.
+int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
+                   const RecepteurColonne& recepteur, std::span<float> scale,
+                   std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
+                   int threads) {
   const int32_t n = in.n;
   const int32_t npad = in.npad;
   const size_t capacite = static_cast<size_t>(kCapaciteWavelet) + 1;
-  std::vector<float> work(4 * static_cast<size_t>(kCapaciteWavelet) + 16);
+  std::vector<Part> parts(1);
+  parts[0].work.assign(4 * static_cast<size_t>(kCapaciteWavelet) + 16, 0.0f);
   std::vector<float> kw(capacite);
-  std::vector<Complexe> daughter(capacite);
   std::vector<Complexe>& S = spectre.Spectre;
 
   if (mother < 0 || mother > 2) mother = 0;
@@ -67,8 +110,8 @@ void Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
     VerifiePosition(static_cast<size_t>(i), capacite);
     S[i] = i <= n ? Complexe{VersSingle(in.y[i] - ymean), 0.0f} : Complexe{};
   }
-  FftInit(npad, work);
-  FftForward(npad, S, work);
+  FftInit(npad, parts[0].work);
+  FftForward(npad, S, parts[0].work);
 
   for (int32_t k = 1; k <= npad; ++k) {
     S[k] = CDivReel(S[k], npad);
@@ -89,45 +132,77 @@ void Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
   for (int32_t i = 2; i <= npad / 2 + 1; ++i) kw[i] = VersSingle((i - 1) * static_cast<double>(f1));
   for (int32_t i = npad / 2 + 2; i <= npad; ++i) kw[i] = -kw[npad - i + 2];
 
-  float cf = 0.0f;
-  for (int32_t j = 1; j <= in.jtot; ++j) {
-    VerifiePosition(static_cast<size_t>(j), scale.size());
-    scale[j] = VersSingle(in.s0 * std::pow(2.0, (j - 1) * static_cast<double>(in.dj)));
-    VerifiePosition(static_cast<size_t>(j), period.size());
-    int32_t last =
-        DaughterWaveletEtendue(npad, in.dt, mother, param, scale[j], kw, period[j], cf, daughter);
-    Produit(daughter, S, last);
-    FftBackward(npad, daughter, work);
-    recepteur(j, std::span<const Complexe>(daughter.data(), static_cast<size_t>(n) + 1));
+  // The scales, shared out in turn among the threads; each has its copy of
+  // the FFT tables and its own buffers.
+  const int32_t nparts = std::max(1, std::min<int32_t>(threads, in.jtot));
+  const std::vector<float> scaleAvant(scale.begin(), scale.end());
+  const std::vector<float> periodAvant(period.begin(), period.end());
+  parts.resize(static_cast<size_t>(nparts));
+  for (Part& part : parts) {
+    if (part.work.empty()) part.work = parts[0].work;
+    part.daughter.assign(capacite, Complexe{});
+    part.param = param;
+  }
+  if (nparts == 1) {
+    Echelles(in, mother, kw, S, 1, 1, parts[0], scale, period, recepteur);
+  } else {
+    std::vector<std::thread> fils;
+    for (int32_t t = 0; t < nparts; ++t) {
+      fils.emplace_back(Echelles, std::cref(in), mother, std::span<const float>(kw),
+                        std::span<const Complexe>(S), t + 1, nparts, std::ref(parts[t]), scale,
+                        period, std::cref(recepteur));
+    }
+    for (std::thread& f : fils) f.join();
+  }
+  // Scale 1 is the first one of the first part: its parameter is the one
+  // the daughter wrote back.
+  param = parts[0].param;
+  int32_t echec = 0;
+  for (const Part& part : parts) {
+    if (part.echec != 0 && (echec == 0 || part.echec < echec)) echec = part.echec;
+  }
+  if (echec != 0) {
+    // The scales after the failing one are as if never reached.
+    for (size_t j = static_cast<size_t>(echec) + 1; j < scale.size(); ++j) scale[j] = scaleAvant[j];
+    for (size_t j = static_cast<size_t>(echec) + 1; j < period.size(); ++j) {
+      period[j] = periodAvant[j];
+    }
+    throw EchecEchelle{echec - 1};
   }
 
   // Cone of influence: cf dt times the distance to the nearer end.
   VerifiePosition(static_cast<size_t>(n), coi.size());
-  const float cfdt = VersSingle(static_cast<double>(cf) * in.dt);
+  const float cfdt = VersSingle(static_cast<double>(parts[0].cf) * in.dt);
   for (int32_t i = 1; i <= (n + 1) / 2; ++i) {
     coi[i] = VersSingle(static_cast<double>(cfdt) * (i - 1));
     coi[n - i + 1] = coi[i];
   }
+  return in.jtot;
 }
 
 }  // namespace
 
-void WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
-                        const RecepteurColonne& recepteur, std::span<float> scale,
-                        std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
-                        std::vector<MessageMoteur>& messages) {
+int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
+                           const RecepteurColonne& recepteur, std::span<float> scale,
+                           std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
+                           std::vector<MessageMoteur>& messages, int threads) {
+  const MessageMoteur capacite{kMessageCapacite, kTitreArret, Icone::Critique};
   try {
     spectre.Spectre.assign(static_cast<size_t>(kCapaciteWavelet) + 1, Complexe{});
     if (in.npad < in.n) {
       messages.push_back({kMessageNpad, kTitreParDefaut, Icone::Aucune});
-      return;
+      return 0;
     }
-    Transforme(in, mother, param, recepteur, scale, period, coi, spectre);
+    return Transforme(in, mother, param, recepteur, scale, period, coi, spectre, threads);
+  } catch (const EchecEchelle& e) {
+    messages.push_back(capacite);
+    return e.complets;
   } catch (const RunError&) {
-    messages.push_back({kMessageCapacite, kTitreArret, Icone::Critique});
+    messages.push_back(capacite);
   } catch (const std::bad_alloc&) {
-    messages.push_back({kMessageCapacite, kTitreArret, Icone::Critique});
+    messages.push_back(capacite);
   }
+  return 0;
 }
 
 void WAVELET(const EntreeWavelet& in, int32_t& mother, float& param, TableauOndelette& wave,

@@ -76,9 +76,13 @@ void WAVELET(const EntreeWavelet& in, int32_t& mother, float& param, TableauOnde
              std::span<float> scale, std::span<float> period, std::span<float> coi,
              SpectreWavelet& spectre, std::vector<MessageMoteur>& messages);
 
-// The same transform handing each column to `recepteur`, in scale order,
-// instead of storing it.
-void WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
-                        const RecepteurColonne& recepteur, std::span<float> scale,
-                        std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
-                        std::vector<MessageMoteur>& messages);
+// The same transform handing each column to `recepteur` instead of storing
+// it; returns the number of complete columns (jtot, or the columns before a
+// failing scale). threads > 1 shares the scales out among that many threads:
+// `recepteur` is then called concurrently for different columns, and after a
+// failure it may have received columns beyond the complete ones, which the
+// caller discards; every other output is as with one thread.
+int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
+                           const RecepteurColonne& recepteur, std::span<float> scale,
+                           std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
+                           std::vector<MessageMoteur>& messages, int threads = 1);

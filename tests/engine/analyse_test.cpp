@@ -357,3 +357,44 @@ TEST(Analyse, ReusedGridIsClearedLikeANewOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Analyse, ThreadsGiveTheSameResults) {
+  struct Cas {
+    const char* nom;
+    std::vector<float> signal;
+    const char* text3;
+    const char* text4;
+    int32_t mother;
+  };
+  const Cas cases[] = {
+      {"morlet", Chirp(300), "4", "11", 0},
+      {"gauss", Chirp(100), "3", "4", 2},
+      // Failures at the 64th scale and in the middle of the grid.
+      {"scale overflow", Chirp(30), "1", "100", 0},
+      {"power overflow", Signal(60, [](int i) { return 1e19 * std::sin(0.9 * i) * (i > 40); }), "4",
+       "4", 0},
+  };
+  for (const Cas& c : cases) {
+    SCOPED_TRACE(c.nom);
+    EntreesAnalyse in = Entrees(c.signal);
+    in.Text3 = c.text3;
+    in.Text4 = c.text4;
+    in.list1Index = c.mother;
+    const ResultatAnalyse un = Analyse(in, EtatPrecedent());
+    for (int threads : {2, 3, 7}) {
+      in.threads = threads;
+      const ResultatAnalyse r = Analyse(in, EtatPrecedent());
+      EXPECT_EQ(r.messages, un.messages) << threads;
+      EXPECT_EQ(r.erreur, un.erreur) << threads;
+      EXPECT_EQ(r.etat.NomVar, un.etat.NomVar) << threads;
+      ExpectGrillesEgales(r.etat.grille, un.etat.grille);
+      for (int32_t k = 1; k <= un.etat.NFFT; ++k) {
+        EXPECT_EQ(r.etat.spectre.Spectre[k].Re, un.etat.spectre.Spectre[k].Re);
+      }
+    }
+  }
+}
+
+}  // namespace
