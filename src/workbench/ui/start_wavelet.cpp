@@ -24,6 +24,7 @@
 
 #include "engine/number_text.h"
 #include "platform/ui/picture_box.h"
+#include "wav/ui/hwave.h"
 #include "workbench/dessin_signal.h"
 #include "workbench/lecture_texte.h"
 #include "workbench/ui/up_down.h"
@@ -66,6 +67,7 @@ StartWavelet::~StartWavelet() {
 
 void StartWavelet::Connect() {
   connect(Texte, &QAction::triggered, this, &StartWavelet::Texte_Click);
+  connect(Waves, &QAction::triggered, this, &StartWavelet::Waves_Click);
   connect(FIN, &QAction::triggered, this, &StartWavelet::Fin_Click);
   connect(list1, &QComboBox::currentIndexChanged, this, &StartWavelet::list1_Click);
   connect(Tout, &QPushButton::clicked, this, &StartWavelet::Tout_Click);

@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "engine/analyse.h"
 #include "platform/services.h"
+#include "wav/ui/wave_acceptor.h"
 #include "workbench/fenetres.h"
 #include "workbench/lecture_texte.h"
 #include "workbench/reechantillonnage.h"
@@ -21,6 +23,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class HWave;
 class PictureBox;
 class UpDown;
 
@@ -28,7 +31,7 @@ class UpDown;
 // spectral window, and start the wavelet analysis. The handlers carry the
 // names of the controls and events that start them; each reads its controls,
 // calls the workbench core once and redraws.
-class StartWavelet : public QMainWindow {
+class StartWavelet : public QMainWindow, public WaveAcceptor {
   Q_OBJECT
 
  public:
@@ -126,6 +129,11 @@ class StartWavelet : public QMainWindow {
   void Form_Activate();
   void Fin_Click();
   void Texte_Click();
+  void Waves_Click();
+  // The answers of the WAV header dialog.
+  void AccepteWave(const std::string& chemin, ChoixCanal choix) override;
+  void CancelWave() override;
+  HWave* FenetreWave() const { return HWave_.get(); }
   void list1_Click();
   void Tout_Click();
   void Selection_Click();
@@ -178,6 +186,9 @@ class StartWavelet : public QMainWindow {
   Platform& platform_;
   WorkbenchState etat_;
   EtatAnalyse analyse_;
+  // The WAV file whose header dialog is open, and the dialog.
+  FichierWave wave_;
+  std::unique_ptr<HWave> HWave_;
 
   // What Picture1 shows, so that a resize redraws the same thing.
   enum class Vue { Vide, SignalLu, SignalTravail };
