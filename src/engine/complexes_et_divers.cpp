@@ -11,14 +11,14 @@ namespace {
 
 // A Single result of float arithmetic, checked when stored.
 float Verifie(float value) {
-  if (!std::isfinite(value)) throw RunError(RunErrorKind::Overflow, "Overflow");
+  if (!std::isfinite(value)) Depassement();
   return value;
 }
 
 }  // namespace
 
-float VersSingle(double value) {
-  return Verifie(static_cast<float>(value));
+void Depassement() {
+  throw RunError(RunErrorKind::Overflow, "Overflow");
 }
 
 Complexe CMul(Complexe a, Complexe b) {

@@ -11,9 +11,16 @@
 // fit a Single when stored throws RunError(Overflow); a division by zero
 // throws RunError(DivisionByZero); a bad table index RunError(BadIndex).
 
+// Throws RunError(Overflow): a value that does not fit its type.
+[[noreturn]] void Depassement();
+
 // Rounds a double to Single, throwing RunError(Overflow) when the result is
 // not finite.
-float VersSingle(double value);
+inline float VersSingle(double value) {
+  const float f = static_cast<float>(value);
+  if (!std::isfinite(f)) Depassement();
+  return f;
+}
 
 // a*b: Re = a.Re*b.Re - b.Im*a.Im, Im = a.Im*b.Re + b.Im*a.Re.
 Complexe CMul(Complexe a, Complexe b);

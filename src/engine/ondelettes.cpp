@@ -14,10 +14,6 @@
 
 namespace {
 
-[[noreturn]] void Depassement() {
-  throw RunError(RunErrorKind::Overflow, "Overflow");
-}
-
 // Fix(): truncation toward zero into a Long.
 int32_t FixLong(float value) {
   double t = std::trunc(static_cast<double>(value));
