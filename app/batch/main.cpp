@@ -147,6 +147,7 @@ int Lance(const OptionsBatch& o) {
   in.list1Index = o.ondelette;
   in.Signal = etat.Signal;
   in.Nmax = etat.Nmax;
+  in.threads = o.threads;
   const ResultatAnalyse r = Analyse(in, EtatAnalyse{});
   for (const MessageMoteur& m : r.messages) Message(m.titre, m.texte);
   if (r.erreur) return 1;

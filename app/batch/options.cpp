@@ -47,6 +47,7 @@ std::string TexteAide() {
          "  --octaves TEXT      number of octaves (default 11)\n"
          "  --grid FILE         write the grid: i,j and the six variables, one row per node\n"
          "  --spectrum FILE     write the spectrum of the padded signal: k,Re,Im,modulus\n"
+         "  --threads N         share the scales out among N threads (same results)\n"
          "  --help              this text\n"
          "\n"
          "Numbers are read as the main window reads them: a full stop as decimal\n"
@@ -85,6 +86,12 @@ LectureOptions LireOptions(const std::vector<std::string>& arguments) {
       valeur(i, &o.grille);
     } else if (a == "--spectrum") {
       valeur(i, &o.spectre);
+    } else if (a == "--threads") {
+      long n = 0;
+      if (valeur(i, &v) && (!LireEntier(v, &n) || n < 1 || n > 256)) {
+        r.erreur = "--threads expects a count from 1 to 256, got " + v;
+      }
+      o.threads = static_cast<int>(n);
     } else if (a == "--param") {
       if (valeur(i, &v)) o.parametre = v;
     } else if (a == "--select") {

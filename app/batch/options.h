@@ -23,6 +23,7 @@ struct OptionsBatch {
   std::string octaves = "11";            // Text4
   std::string grille;                    // CSV of the grid, when not empty
   std::string spectre;                   // CSV of the spectrum, when not empty
+  int threads = 1;                       // threads sharing the scales out
   bool aide = false;
 };
 

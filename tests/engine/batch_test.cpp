@@ -87,9 +87,10 @@ TEST_F(Batch, GridAndSpectrumAreTheRunsValues) {
     const char* text3;
     const char* text4;
   };
-  const Cas cases[] = {{"", 0, "6", "4", "11"},
-                       {"--wavelet paul --subscales 2 --octaves 5", 1, "4", "2", "5"},
-                       {"--wavelet gauss --param 3 --start-scale 3", 2, "3", "4", "11"}};
+  const Cas cases[] = {
+      {"", 0, "6", "4", "11"},
+      {"--wavelet paul --subscales 2 --octaves 5", 1, "4", "2", "5"},
+      {"--wavelet gauss --param 3 --start-scale 3 --threads 2", 2, "3", "4", "11"}};
   for (const Cas& c : cases) {
     SCOPED_TRACE(c.options);
     ASSERT_EQ(Lance(std::string(c.options) + " --grid " + (dossier_ / "g.csv").string() +
