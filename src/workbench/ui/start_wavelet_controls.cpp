@@ -2,6 +2,7 @@
 // layout. The states are set by the handlers; this only builds.
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/ui/picture_box.h"
 #include "workbench/ui/start_wavelet.h"
@@ -107,6 +109,12 @@ void StartWavelet::BuildControls() {
   OptionFourrierOff = new QRadioButton(DataFiltres);
   OptionFourrierOff->setObjectName("OptionFourrierOff");
   Un_sur_ou_Moyenne = new QPushButton("Prendre une mesure toutes les :", DataFiltres);
+  // Room for the longer of its two captions, which alternate.
+  const QFontMetrics mesure = Un_sur_ou_Moyenne->fontMetrics();
+  Un_sur_ou_Moyenne->setMinimumWidth(
+      std::max(mesure.horizontalAdvance("Prendre une mesure toutes les :"),
+               mesure.horizontalAdvance(" Faire une moyenne tous les :")) +
+      24);
   Text7 = NumberField("", DataFiltres);
   OptFourrier = new QRadioButton("    Filtre Fourier                        N/", DataFiltres);
   Text6 = NumberField("1", DataFiltres);

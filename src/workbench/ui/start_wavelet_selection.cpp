@@ -67,7 +67,9 @@ QRadioButton* StartWavelet::OptionFenetre(FenetreSpectrale fenetre) const {
 }
 
 void StartWavelet::PlacerMarqueur(int ligne, double x, double bas, double haut) {
-  Picture1->SetOverlayLine(ligne, x, bas, x, haut, true);
+  // Red stands out on the blue drawing and on white alike.
+  Picture1->SetOverlayLine(ligne, x, bas, x, haut, true, PictureBox::OverlayMode::Colour,
+                           RGB(255, 0, 0));
 }
 
 void StartWavelet::Selection_Click() {

@@ -243,3 +243,21 @@ TEST_F(ChargementTest, ResetShowsTheCurrentSignalWhateverHappenedToTheSnapshot) 
     EXPECT_TRUE(tp.messages.shown.empty());
   }
 }
+
+// The picture follows the size of the window: what it shows is drawn again
+// at the new size, and Reset does not paste a snapshot of the old size.
+TEST_F(ChargementTest, ResizingRedrawsWhatThePictureShows) {
+  Charger(Ecrire("signal.txt", Rampe(60)));
+  w->Picture1->setFixedSize(kLargeur + 100, kHauteur + 50);
+  QTRY_COMPARE(w->Picture1->surface().width(), kLargeur + 100);
+  const QImage lu = w->Picture1->surface().image().copy();
+  EXPECT_GT(PixelsDessines(), 0);
+  Cliquer(w->Tout);
+  w->Picture1->setFixedSize(kLargeur, kHauteur);
+  QTRY_COMPARE(w->Picture1->surface().width(), kLargeur);
+  EXPECT_GT(PixelsDessines(), 0);
+  w->Picture1->setFixedSize(kLargeur + 100, kHauteur + 50);
+  QTRY_COMPARE(w->Picture1->surface().width(), kLargeur + 100);
+  Cliquer(w->Reset);
+  EXPECT_EQ(w->Picture1->surface().image(), lu);
+}
