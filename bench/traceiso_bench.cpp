@@ -1,0 +1,131 @@
+// Iso lines of 20 levels of the power over the grid of a 65535-sample,
+// 44-scale analysis run, frequency on a base-2 logarithmic axis, three ways
+// in one run: drawn into a 1200 x 800 image surface with line width 2 and a
+// placed injector (what the plot window does), the same segments collected
+// as values without drawing, and a peer that visits every level of every
+// cell with the range test, as a plain level loop per cell would.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cmath>
+#include <vector>
+
+#include "platform/image_surface.h"
+#include "plot/declarations.h"
+#include "plot/niveaux.h"
+#include "plot/traceiso.h"
+
+namespace {
+
+constexpr int kSamples = 65535;
+constexpr int kScales = 44;
+constexpr float kDt = 5e-6f;
+constexpr int kLevels = 20;
+
+// Time i * dt, scales a quarter octave apart from 2 dt, a smooth power.
+Grille GrilleRun() {
+  Grille g(6, kSamples, kScales);
+  for (int j = 1; j <= kScales; ++j) {
+    const float period = static_cast<float>(1.0330436 * 2 * kDt * std::pow(2.0, (j - 1) / 4.0));
+    for (int i = 1; i <= kSamples; ++i) {
+      const double s = std::sin(6.283185307 * i / 5000.0) * std::cos(j / 7.0);
+      g(1, i, j) = kDt * static_cast<float>(i);
+      g(2, i, j) = 1.0f / period;
+      g(3, i, j) = period;
+      g(4, i, j) = static_cast<float>((1 + s) * (1 + s));
+      g(5, i, j) = static_cast<float>(1 + s);
+      g(6, i, j) = static_cast<float>(std::fmod(0.7 * i, 360.0) - 180.0);
+    }
+  }
+  return g;
+}
+
+PlotModel& LeModele() {
+  static PlotModel m = [] {
+    PlotModel p;
+    ChargeGrille(p, GrilleRun(),
+                 {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"});
+    const float lo = p.VarMin[4], hi = p.VarMax[4];
+    const float pas = (hi - lo) / kLevels;
+    p.NbReseaux = 1;
+    p.IsoReseau = 1;
+    p.IsoVar = p.ReseauVar[1] = 4;
+    p.IsoMin = p.ReseauMin[1] = lo + pas / 2;
+    p.IsoMax = p.ReseauMax[1] = hi;
+    p.IsoPas = p.ReseauPas[1] = pas;
+    p.ReseauProgression[1] = 1;
+    p.ReseauFormat[1] = "#.#E+##";
+    // Corner to corner across the frame, in data units.
+    p.InjPlace[1] = 1;
+    p.InjX1[1] = PuisBase(p.XBase, p.XMin);
+    p.InjY1[1] = PuisBase(p.YBase, p.YMin);
+    p.InjX2[1] = PuisBase(p.XBase, p.XMax);
+    p.InjY2[1] = PuisBase(p.YBase, p.YMax);
+    return p;
+  }();
+  return m;
+}
+
+void BM_TraceisoImage(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  ImageSurface plot(1200, 800);
+  plot.SetScale(m.XMin, m.YMax, m.XMax - m.XMin, m.YMin - m.YMax);
+  plot.SetForeColor(RGB(255, 0, 0));
+  plot.SetDrawWidth(2);
+  plot.SetFont(3, false);
+  for (auto _ : state) {
+    Traceiso(m, plot);
+    benchmark::DoNotOptimize(plot.PixelAt(600, 400));
+  }
+  const std::vector<TraitIso> traits = TraitsIso(m);
+  int etiquettes = 0;
+  for (const TraitIso& t : traits) etiquettes += t.etiquette;
+  state.counters["segments"] = static_cast<double>(traits.size());
+  state.counters["labels"] = etiquettes;
+  state.counters["levels"] =
+      static_cast<double>(Niveaux(1, m.IsoMin, m.IsoMax, m.IsoPas, {}).size());
+}
+
+void BM_TraitsIsoValues(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  for (auto _ : state) {
+    std::vector<TraitIso> traits = TraitsIso(m);
+    benchmark::DoNotOptimize(traits.data());
+  }
+}
+
+// Every level of every cell through the range test; only the cells' level
+// hits are counted, no crossing is computed.
+void BM_PeerLevelLoopPerCell(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  const std::vector<float> niveaux = Niveaux(1, m.IsoMin, m.IsoMax, m.IsoPas, {});
+  for (auto _ : state) {
+    long hits = 0;
+    for (int i = 1; i < m.NI; ++i) {
+      for (int j = 1; j < m.NJ; ++j) {
+        const float a = m.Grille(4, i, j), b = m.Grille(4, i, j + 1);
+        const float c = m.Grille(4, i + 1, j), d = m.Grille(4, i + 1, j + 1);
+        const float lo = std::fmin(std::fmin(a, b), std::fmin(c, d));
+        const float hi = std::fmax(std::fmax(a, b), std::fmax(c, d));
+        for (float l : niveaux) hits += !(l < lo || l > hi);
+      }
+    }
+    benchmark::DoNotOptimize(hits);
+  }
+}
+
+BENCHMARK(BM_TraceisoImage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TraitsIsoValues)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeerLevelLoopPerCell)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
