@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/complexes_et_divers.h"
+#include "engine/morlet.h"
 #include "engine/run_error.h"
 
 // Every intermediate that the formulas name (the common factor, the norm, the
@@ -45,14 +46,6 @@ float Produit(float scale, float k) {
   return Verifie(scale * k);
 }
 
-// The Morlet daughter at x, given its norm.
-float Morlet(float norm, float k0, float x, float* exposant) {
-  double d = static_cast<double>(x) - k0;
-  float e = VersSingle(-(d * d) / 2.0);
-  *exposant = e;
-  return VersSingle(norm * std::exp(static_cast<double>(e)));
-}
-
 }  // namespace
 
 void DaughterWavelet(int32_t n, float dt, int32_t mother, float& param, float scale,
@@ -83,21 +76,10 @@ int32_t DaughterWaveletEtendue(int32_t n, float dt, int32_t mother, float& param
     const float k0 = param;
     const float norm = VersSingle(std::pow(static_cast<double>(kPi), -0.25) * A);
     // Past the peak (x > k0) the exponent only decreases; once it is so low
-    // that norm exp(e) rounds to 0 in Single, every later value is 0. The
-    // largest x is still checked, as computing it would have been.
+    // that norm exp(e) rounds to 0 in Single, every later value is 0.
     double zero = -std::numeric_limits<double>::infinity();
     if (norm > 0.0f) zero = -150.0 * std::log(2.0) - std::log(static_cast<double>(norm)) - 1.0;
-    float e = 0.0f;
-    for (int32_t i = 1; i <= half; ++i) {
-      float x = Produit(scale, k[i]);
-      daughter[i] = Complexe{Morlet(norm, k0, x, &e), 0.0f};
-      if (x > k0 && e < zero) {
-        Morlet(norm, k0, Produit(scale, k[half]), &e);
-        std::fill(daughter.begin() + i, daughter.begin() + half + 1, Complexe{});
-        last = i - 1;
-        break;
-      }
-    }
+    last = MorletDemi(norm, k0, scale, k, half, zero, daughter);
     F = VersSingle(4.0 * kPi / (k0 + std::sqrt(2.0 + static_cast<double>(k0) * k0)));
     coi = VersSingle(F / std::sqrt(2.0));
   } else if (mother == 1) {

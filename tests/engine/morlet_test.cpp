@@ -1,0 +1,55 @@
+#include "engine/morlet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "engine/exp_negatif.h"
+
+namespace {
+
+TEST(ExpNegatif, FollowsExp) {
+  // Over the whole normal range: 3e-16 relative.
+  for (double e = 0.0; e > -708.0; e -= 0.01237) {
+    const double ref = std::exp(e);
+    EXPECT_NEAR(ExpNegatif(e), ref, 3e-16 * ref) << e;
+  }
+  EXPECT_EQ(ExpNegatif(0.0), 1.0);
+  EXPECT_EQ(ExpNegatif(-709.0), 0.0);
+  EXPECT_EQ(ExpNegatif(-1e30), 0.0);
+}
+
+TEST(MorletDemi, ValuesAndTheCutOffTail) {
+  // Both lengths parities, the peak inside and outside the grid.
+  for (int32_t half : {2, 3, 33, 1025}) {
+    for (float scale : {0.01f, 0.5f, 40.0f}) {
+      std::vector<float> k(half + 1);
+      for (int32_t i = 1; i <= half; ++i) k[i] = 0.37f * (i - 1);
+      const float norm = 2.5f, k0 = 6.0f;
+      const double zero = -150.0 * std::log(2.0) - std::log(static_cast<double>(norm)) - 1.0;
+      std::vector<Complexe> d(half + 1, Complexe{9, 9});
+      const int32_t last = MorletDemi(norm, k0, scale, k, half, zero, d);
+      for (int32_t i = 1; i <= half; ++i) {
+        const double x = static_cast<float>(scale * k[i]);
+        const double ref = norm * std::exp(static_cast<float>(-(x - k0) * (x - k0) / 2));
+        // One Single ulp, subnormal results included.
+        EXPECT_NEAR(d[i].Re, ref, 1.2e-7 * ref + 1.5e-45) << half << " " << scale << " " << i;
+        EXPECT_EQ(d[i].Im, 0.0f);
+        if (i > last) {
+          EXPECT_EQ(d[i].Re, 0.0f);
+        }
+      }
+    }
+  }
+}
+
+TEST(MorletDemi, ExponentBeyondTheSingleRangeThrows) {
+  std::vector<float> k = {0, 0, 1, 2, 3};
+  std::vector<Complexe> d(5);
+  EXPECT_ANY_THROW(MorletDemi(1, 6, 1e20f, k, 4, -100, d));
+  EXPECT_ANY_THROW(MorletDemi(1, 6, std::numeric_limits<float>::max(), k, 4, -100, d));
+}
+
+}  // namespace
