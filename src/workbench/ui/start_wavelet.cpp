@@ -88,9 +88,17 @@ void StartWavelet::Connect() {
     if (on) OptionFourrierOff_Click();
   });
   // Every window option draws the working signal under its window.
-  for (const LegendeFenetre& l : kLegendesFenetres) {
-    connect(OptionFenetre(l.fenetre), &QRadioButton::toggled, this, [this](bool on) {
-      if (on) DessineSignal();
+  const std::pair<QRadioButton*, void (StartWavelet::*)()> fenetres[] = {
+      {Cs3BHarrisMin, &StartWavelet::Cs3BHarrisMin_Click},
+      {BartlettMod, &StartWavelet::BartlettMod_Click},
+      {Cs2Hann, &StartWavelet::Cs2Hann_Click},
+      {Hamming, &StartWavelet::Hamming_Click},
+      {Blackman, &StartWavelet::Blackman_Click},
+      {None, &StartWavelet::None_Click},
+  };
+  for (const auto& [option, handler] : fenetres) {
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+      if (on) (this->*handler)();
     });
   }
   connect(Picture1, &PictureBox::mouseDown, this,

@@ -157,6 +157,13 @@ TEST_F(SelectionTest, AStepBelowOneBecomesTwoWhenTheFieldIsLeft) {
     EXPECT_EQ(w->Etat().NSecond, 5);
     EXPECT_EQ(w->Etat().Nmax, 5);
   }
+  // Draw started without the focus moving (a shortcut) corrects the step too.
+  Taper(w->Text7, "0");
+  ASSERT_TRUE(w->Text7->hasFocus());
+  w->Draw_Click();
+  EXPECT_EQ(w->Text7->text(), " 2");
+  EXPECT_EQ(w->Etat().Nmax, 5);
+  EXPECT_FALSE(w->Wavelet->isHidden());
 }
 
 TEST_F(SelectionTest, AStepAbove32767IsRefusedAndThePreviousOneKept) {
