@@ -37,7 +37,8 @@ inline double ExpNegatif(double e) {
   const double r = (e - n * kLn2Haut) - n * kLn2Bas;
   double p = kC[13];
   for (int i = 12; i >= 0; --i) p = p * r + kC[i];
-  const int64_t bits = std::bit_cast<int64_t>(t) - std::bit_cast<int64_t>(kMagique);
-  const double echelle = std::bit_cast<double>(static_cast<uint64_t>(bits + 1023) << 52);
+  // n in two's complement, wrapping (harmlessly) far below the limit.
+  const uint64_t bits = std::bit_cast<uint64_t>(t) - std::bit_cast<uint64_t>(kMagique);
+  const double echelle = std::bit_cast<double>((bits + 1023) << 52);
   return e < kLimite ? 0.0 : p * echelle;
 }

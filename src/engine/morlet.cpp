@@ -69,7 +69,9 @@ int32_t MorletDemi(float norm, float k0, float scale, std::span<const float> k, 
   const __m128d zerod = _mm_set1_pd(zero);
   const __m128 exposant = _mm_castsi128_ps(_mm_set1_epi32(0x7f800000));
   for (; i + 1 <= half; i += 2) {
-    const __m128 kx = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(&k[i])));
+    double paire;  // k[i], k[i + 1]
+    std::memcpy(&paire, &k[i], sizeof paire);
+    const __m128 kx = _mm_castpd_ps(_mm_set_sd(paire));
     const __m128 x = _mm_mul_ps(scale4, kx);
     const __m128d xd = _mm_cvtps_pd(x);
     const __m128d d = _mm_sub_pd(xd, k0d);
