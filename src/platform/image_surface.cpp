@@ -1,5 +1,7 @@
 #include "platform/image_surface.h"
 
+#include "engine/vector_state.h"
+
 #include <QPen>
 #include <QString>
 #include <algorithm>
@@ -24,6 +26,7 @@ QImage WhiteImage(int width, int height) {
   image.fill(kWhite);
   image.setDotsPerMeterX(kDotsPerMeter);
   image.setDotsPerMeterY(kDotsPerMeter);
+  EffaceEtatVectoriel();
   return image;
 }
 
@@ -168,6 +171,7 @@ QPainter& ImageSurface::Painter() {
 
 void ImageSurface::ClosePainter() const {
   if (painter_.isActive()) painter_.end();
+  EffaceEtatVectoriel();
 }
 
 void ImageSurface::ApplyPen() {
@@ -222,6 +226,7 @@ void ImageSurface::DrawPixelLine(int x1, int y1, int x2, int y2) {
       WritePixel(x1, y1, ToRgb(foreColor_));
     } else {
       Painter().drawLine(QPoint(x1, y1), QPoint(x2, y2));
+      EffaceEtatVectoriel();
     }
     return;
   }
@@ -232,6 +237,7 @@ void ImageSurface::DrawPixelLine(int x1, int y1, int x2, int y2) {
   } else {
     Painter().drawLine(a, b);
   }
+  EffaceEtatVectoriel();
 }
 
 void ImageSurface::WritePixel(int x, int y, QRgb rgb) {
@@ -317,6 +323,7 @@ void ImageSurface::Print(std::string_view text) {
       p.setPen(QColor::fromRgb(ToRgb(foreColor_)));
       p.drawText(QPointF(std::floor(px), std::floor(py) + metrics_.ascent()), ToQString(line));
       penDirty_ = true;
+      EffaceEtatVectoriel();
     }
     textX_ = scale_.left;
     textY_ += metrics_.height() * scale_.height / scale_.pixelHeight;
@@ -356,13 +363,17 @@ QRgb ImageSurface::PixelAt(int x, int y) const {
 }
 
 bool ImageSurface::SaveBmp(const std::string& path) const {
-  return image().save(QString::fromStdString(path), "BMP");
+  const bool saved = image().save(QString::fromStdString(path), "BMP");
+  EffaceEtatVectoriel();
+  return saved;
 }
 
 bool ImageSurface::LoadBmp(const std::string& path) {
   QImage loaded;
-  if (!loaded.load(QString::fromStdString(path), "BMP") || loaded.isNull()) return false;
-  loaded.convertTo(QImage::Format_RGB32);
+  const bool read = loaded.load(QString::fromStdString(path), "BMP") && !loaded.isNull();
+  if (read) loaded.convertTo(QImage::Format_RGB32);
+  EffaceEtatVectoriel();
+  if (!read) return false;
   FillPixels(PixelRect{0, 0, image_.width() - 1, image_.height() - 1}, kWhite, false);
   const int rows = std::min(image_.height(), loaded.height());
   const size_t bytes = static_cast<size_t>(std::min(image_.width(), loaded.width())) * sizeof(QRgb);
