@@ -141,13 +141,17 @@ void BmAnalyseReprise(benchmark::State& state) {
   }
 }
 
-// Keeps the mean real time of every benchmark, by name.
+// Keeps the real time of every benchmark, by name: the median when the runs
+// are repeated.
 class Releve : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        temps[run.benchmark_name()] = run.GetAdjustedRealTime();
+      if (run.error_occurred) continue;
+      if (run.run_type == Run::RT_Iteration) {
+        temps[run.run_name.str()] = run.GetAdjustedRealTime();
+      } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        temps[run.run_name.str()] = run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
