@@ -50,17 +50,23 @@ inline V4 Load(const float* p, int64_t c) {
   return kBlocked ? LoadBlock(p, c) : LoadInterleaved(p, c);
 }
 
-// Times the twiddles (c, s) conjugated forward, as they are backward; the
-// twiddles of four consecutive i are interleaved pairs in the table.
+// Times the twiddles t (cosines in t.r, sines in t.i) conjugated forward,
+// as they are backward.
 template <bool kForward>
-inline V4 Twiddle(V4 a, const float* w) {
-  const V4 t = LoadInterleaved(w, 0);
+inline V4 Twiddle(V4 a, V4 t) {
   const __m128 rc = _mm_mul_ps(a.r, t.r);
   const __m128 rs = _mm_mul_ps(a.r, t.i);
   const __m128 ic = _mm_mul_ps(a.i, t.r);
   const __m128 is = _mm_mul_ps(a.i, t.i);
   return kForward ? V4{_mm_add_ps(rc, is), _mm_sub_ps(ic, rs)}
                   : V4{_mm_sub_ps(rc, is), _mm_add_ps(ic, rs)};
+}
+
+// The same with the twiddles of four consecutive i read from the table,
+// where they are interleaved pairs.
+template <bool kForward>
+inline V4 Twiddle(V4 a, const float* w) {
+  return Twiddle<kForward>(a, LoadInterleaved(w, 0));
 }
 
 // The radix-4 butterfly; t1 and t3 carry the factor ∓i on a1 - a3.
@@ -184,6 +190,44 @@ void Pass4Last(int64_t l1, const float* cc, float* ch) {
   }
 }
 
+// The last two factors 4 (ido = 4, l1, then ido = 1, 4·l1) in one pass:
+// blocked input, where the 16 complex values from 16k are the four blocks m
+// of one k, interleaved output. Four consecutive k are done together so that
+// the last butterfly runs across them; `wa` holds the twiddles of the first
+// of the two factors, the same for every k.
+template <bool kForward>
+void Pass4Last2(int64_t l1, const float* cc, float* ch, const float* wa) {
+  const int64_t l1_last = 4 * l1;
+  const V4 w1 = LoadInterleaved(wa, 0);
+  const V4 w2 = LoadInterleaved(wa, 4);
+  const V4 w3 = LoadInterleaved(wa, 8);
+  for (int64_t k0 = 0; k0 < l1; k0 += 4) {
+    V4 u[4][4];  // [j][k - k0], lanes i
+    for (int64_t kk = 0; kk < 4; ++kk) {
+      const int64_t c = 16 * (k0 + kk);
+      V4 t0, t1, t2, t3;
+      Butterfly4<kForward>(LoadBlock(cc, c), LoadBlock(cc, c + 4), LoadBlock(cc, c + 8),
+                           LoadBlock(cc, c + 12), t0, t1, t2, t3);
+      u[0][kk] = t0;
+      u[1][kk] = Twiddle<kForward>(t1, w1);
+      u[2][kk] = Twiddle<kForward>(t2, w2);
+      u[3][kk] = Twiddle<kForward>(t3, w3);
+    }
+    for (int64_t j = 0; j < 4; ++j) {
+      V4* v = u[j];
+      Transpose(v[0].r, v[1].r, v[2].r, v[3].r);  // now lanes k, one vector per i
+      Transpose(v[0].i, v[1].i, v[2].i, v[3].i);
+      V4 y0, y1, y2, y3;
+      Butterfly4<kForward>(v[0], v[1], v[2], v[3], y0, y1, y2, y3);
+      const int64_t c = k0 + l1 * j;
+      StoreInterleaved(ch, c, y0);
+      StoreInterleaved(ch, c + l1_last, y1);
+      StoreInterleaved(ch, c + 2 * l1_last, y2);
+      StoreInterleaved(ch, c + 3 * l1_last, y3);
+    }
+  }
+}
+
 }  // namespace
 
 bool HasPow2Path() {
@@ -193,15 +237,20 @@ bool HasPow2Path() {
 template <bool kForward>
 void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float* ch,
                    const float* wa) {
-  // The first two factors run as one pass when more than two factors remain:
-  // always for 2 and 4, for 4 and 4 only up to 4096 points, beyond which its
-  // sixteen input streams cost more than the pass saved. The last pass reads
-  // the scratch area and writes the data; going back from there, the first
-  // pass writes the scratch area when the pass count is even and works in
-  // place otherwise.
+  // Up to 4096 points the first two factors run as one pass, and so do the
+  // last two when at least two factors follow the first pass. On longer
+  // lengths the sixteen input or output streams of such a pass fall into the
+  // same cache sets (their distances are multiples of 4 KiB) and cost more
+  // than the pass saved; only the leading 2 and the first 4 are merged there.
+  // The last pass reads the scratch area and writes the data; going back
+  // from there, the first pass writes the scratch area when the pass count
+  // is even and works in place otherwise.
   const bool leading_two = factors[0] < 3.0f;
-  const bool merged = nf >= 3 && (leading_two || n <= 4096);
-  const int32_t passes = merged ? nf - 1 : nf;
+  const bool short_length = n <= 4096;
+  const bool merged = nf >= 3 && (leading_two || short_length);
+  const int32_t after_first = merged ? nf - 2 : nf - 1;
+  const bool merged_last = after_first >= 2 && short_length;
+  const int32_t passes = 1 + (merged_last ? after_first - 1 : after_first);
   float* out = passes % 2 == 0 ? ch : x;
   int64_t l1;
   int64_t iw;
@@ -225,7 +274,7 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
     iw = 6 * ido;
     f = 1;
   }
-  for (; f < nf - 1; ++f) {
+  for (; f < (merged_last ? nf - 2 : nf - 1); ++f) {
     const float* in = out;
     out = out == ch ? x : ch;
     const int64_t ido = n / (4 * l1);
@@ -233,7 +282,11 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
     l1 *= 4;
     iw += 6 * ido;
   }
-  Pass4Last<kForward>(l1, ch, x);
+  if (merged_last) {
+    Pass4Last2<kForward>(l1, ch, x, wa + iw);
+  } else {
+    Pass4Last<kForward>(l1, ch, x);
+  }
 }
 
 #else

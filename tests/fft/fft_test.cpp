@@ -20,11 +20,13 @@ constexpr float kSentinel = 12345.625f;
 
 // Lengths covering every pass: powers of two (radix 4 with and without a
 // leading 2, below and above 16 where the vectorised path starts, 32 and 64
-// where its first two factors are first merged into one pass), 3, 5, the
+// where its first two factors are first merged into one pass, 128 and 256
+// where its last two are too, 4096 and 65536 on either side of the length
+// where merging stops), 3, 5, the
 // odd pass alone (7, 1009), after a 2 (14), several odd passes in a row
 // (3465 = 3·3·5·7·11) and a long mixed length.
-const int32_t kLengths[] = {1,  2,  3,   4,   5,    6,    7,    8,    14,    16,   25,
-                            32, 64, 120, 128, 1000, 1009, 2048, 3465, 44100, 65536};
+const int32_t kLengths[] = {1,  2,   3,   4,   5,    6,    7,    8,    14,   16,    25,   32,
+                            64, 120, 128, 256, 1000, 1009, 2048, 3465, 4096, 44100, 65536};
 
 // A 1-based data array with sentinels in element 0 and in three elements
 // past n.
