@@ -108,31 +108,38 @@ void Pass2And4(int64_t ido, const float* cc, float* ch, const float* w2, const f
   }
 }
 
-// The first two factors 4 (l1 = 1 and l1 = 4) in one pass over interleaved
-// input, blocked output; ido = n/16 is the ido of the second. Runs in place.
-template <bool kForward>
-void Pass4And4(int64_t ido, const float* cc, float* ch, const float* w1, const float* w2) {
+// Two consecutive factors 4 (l1 and 4·l1) in one pass, interleaved or
+// blocked input, blocked output; ido is the ido of the second, `w1` and `w2`
+// their twiddles. Runs in place when l1 = 1.
+template <bool kForward, bool kBlockedIn>
+void Pass4And4(int64_t ido, int64_t l1, const float* cc, float* ch, const float* w1,
+               const float* w2) {
   const int64_t ido1 = 4 * ido;
-  for (int64_t i = 0; i < ido; i += 4) {
-    V4 u[4][4];
-    for (int64_t q = 0; q < 4; ++q) {
-      const int64_t i1 = i + ido * q;
-      V4 t0, t1, t2, t3;
-      Butterfly4<kForward>(LoadInterleaved(cc, i1), LoadInterleaved(cc, i1 + ido1),
-                           LoadInterleaved(cc, i1 + 2 * ido1), LoadInterleaved(cc, i1 + 3 * ido1),
-                           t0, t1, t2, t3);
-      u[0][q] = t0;
-      u[1][q] = Twiddle<kForward>(t1, w1 + 2 * i1);
-      u[2][q] = Twiddle<kForward>(t2, w1 + 2 * ido1 + 2 * i1);
-      u[3][q] = Twiddle<kForward>(t3, w1 + 4 * ido1 + 2 * i1);
-    }
-    for (int64_t k = 0; k < 4; ++k) {
-      V4 t0, t1, t2, t3;
-      Butterfly4<kForward>(u[k][0], u[k][1], u[k][2], u[k][3], t0, t1, t2, t3);
-      StoreBlock(ch, i + ido * k, t0);
-      StoreBlock(ch, i + ido * (k + 4), Twiddle<kForward>(t1, w2 + 2 * i));
-      StoreBlock(ch, i + ido * (k + 8), Twiddle<kForward>(t2, w2 + 2 * ido + 2 * i));
-      StoreBlock(ch, i + ido * (k + 12), Twiddle<kForward>(t3, w2 + 4 * ido + 2 * i));
+  const int64_t l1_second = 4 * l1;
+  for (int64_t k = 0; k < l1; ++k) {
+    const float* in = cc + 2 * ido1 * 4 * k;
+    for (int64_t i = 0; i < ido; i += 4) {
+      V4 u[4][4];  // [j][q]: output j of the first factor at i + ido·q
+      for (int64_t q = 0; q < 4; ++q) {
+        const int64_t i1 = i + ido * q;
+        V4 t0, t1, t2, t3;
+        Butterfly4<kForward>(Load<kBlockedIn>(in, i1), Load<kBlockedIn>(in, i1 + ido1),
+                             Load<kBlockedIn>(in, i1 + 2 * ido1),
+                             Load<kBlockedIn>(in, i1 + 3 * ido1), t0, t1, t2, t3);
+        u[0][q] = t0;
+        u[1][q] = Twiddle<kForward>(t1, w1 + 2 * i1);
+        u[2][q] = Twiddle<kForward>(t2, w1 + 2 * ido1 + 2 * i1);
+        u[3][q] = Twiddle<kForward>(t3, w1 + 4 * ido1 + 2 * i1);
+      }
+      for (int64_t j = 0; j < 4; ++j) {
+        const int64_t k2 = k + l1 * j;
+        V4 t0, t1, t2, t3;
+        Butterfly4<kForward>(u[j][0], u[j][1], u[j][2], u[j][3], t0, t1, t2, t3);
+        StoreBlock(ch, i + ido * k2, t0);
+        StoreBlock(ch, i + ido * (k2 + l1_second), Twiddle<kForward>(t1, w2 + 2 * i));
+        StoreBlock(ch, i + ido * (k2 + 2 * l1_second), Twiddle<kForward>(t2, w2 + 2 * ido + 2 * i));
+        StoreBlock(ch, i + ido * (k2 + 3 * l1_second), Twiddle<kForward>(t3, w2 + 4 * ido + 2 * i));
+      }
     }
   }
 }
@@ -250,7 +257,9 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
   const bool merged = nf >= 3 && (leading_two || short_length);
   const int32_t after_first = merged ? nf - 2 : nf - 1;
   const bool merged_last = after_first >= 2 && short_length;
-  const int32_t passes = 1 + (merged_last ? after_first - 1 : after_first);
+  const int32_t middle = merged_last ? after_first - 2 : after_first - 1;
+  const int32_t passes =
+      1 + (short_length ? (middle + 1) / 2 : middle) + (after_first >= 1 ? 1 : 0);
   float* out = passes % 2 == 0 ? ch : x;
   int64_t l1;
   int64_t iw;
@@ -263,7 +272,7 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
     f = 2;
   } else if (merged) {
     const int64_t ido = n / 16;
-    Pass4And4<kForward>(ido, x, out, wa, wa + 24 * ido);
+    Pass4And4<kForward, false>(ido, 1, x, out, wa, wa + 24 * ido);
     l1 = 16;
     iw = 30 * ido;
     f = 2;
@@ -274,13 +283,22 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
     iw = 6 * ido;
     f = 1;
   }
-  for (; f < (merged_last ? nf - 2 : nf - 1); ++f) {
+  const int32_t middle_end = merged_last ? nf - 2 : nf - 1;
+  while (f < middle_end) {
     const float* in = out;
     out = out == ch ? x : ch;
     const int64_t ido = n / (4 * l1);
-    Pass4<kForward, true>(ido, l1, in, out, wa + iw);
-    l1 *= 4;
-    iw += 6 * ido;
+    if (short_length && f + 1 < middle_end) {
+      Pass4And4<kForward, true>(ido / 4, l1, in, out, wa + iw, wa + iw + 6 * ido);
+      iw += 6 * ido + 6 * (ido / 4);
+      l1 *= 16;
+      f += 2;
+    } else {
+      Pass4<kForward, true>(ido, l1, in, out, wa + iw);
+      iw += 6 * ido;
+      l1 *= 4;
+      f += 1;
+    }
   }
   if (merged_last) {
     Pass4Last2<kForward>(l1, ch, x, wa + iw);
