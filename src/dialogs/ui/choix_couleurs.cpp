@@ -37,6 +37,11 @@ ChoixCouleurs::ChoixCouleurs(ColourScale& echelle, ColourPicker& picker, QWidget
   BuildControls();
 }
 
+ChoixCouleurs::~ChoixCouleurs() {
+  // The children go after this object: none may call back into it.
+  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
+}
+
 void ChoixCouleurs::BuildControls() {
   auto* grille = new QGridLayout(this);
 

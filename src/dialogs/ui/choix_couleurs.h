@@ -21,6 +21,7 @@ class ChoixCouleurs : public QWidget {
 
  public:
   ChoixCouleurs(ColourScale& echelle, ColourPicker& picker, QWidget* parent = nullptr);
+  ~ChoixCouleurs() override;
 
   ChoixCouleursLogic& Logique() { return logique_; }
 

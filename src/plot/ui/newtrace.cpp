@@ -45,6 +45,8 @@ Newtrace::Newtrace(Platform& platform, QWidget* parent) : QMainWindow(parent), p
 }
 
 Newtrace::~Newtrace() {
+  // The children go after this object: none may call back into it.
+  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
   // The dialog refers to the colour scale, which goes with this window.
   delete feuilleCouleurs_.data();
 }
