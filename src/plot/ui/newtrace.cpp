@@ -60,12 +60,18 @@ void Newtrace::BuildControls() {
   Picture1->setFixedSize(kLegendeLargeur, kLegendeHauteur);
   Picture1->setToolTip(QString::fromUtf8("Vous pouvez deplacer la légende"));
   Picture1->hide();
+  // Fixed sizes, and the mode label's place kept while it is hidden: the
+  // read-outs change at every pointer move and the mode label comes and goes,
+  // and neither may resize the picture (a resize redraws, and the redraw of
+  // a colour map cancels the mouse mode).
   Label5 = new QLabel(central);
   Label5->setToolTip("Cliquez ici pour annuler");
+  Label5->setFixedSize(140, 20);
+  QSizePolicy garde = Label5->sizePolicy();
+  garde.setRetainSizeWhenHidden(true);
+  Label5->setSizePolicy(garde);
   Label5->hide();
   Label5->installEventFilter(this);
-  // Fixed sizes: the read-outs change at every pointer move and must not
-  // relayout the window.
   Label1 = new QLabel(central);
   Label1->setFixedSize(260, 20);
   Label1->installEventFilter(this);
@@ -75,7 +81,7 @@ void Newtrace::BuildControls() {
   lectures->addWidget(Label1);
   lectures->addWidget(Label2);
   lectures->addStretch();
-  layout->addWidget(Label5);
+  lectures->addWidget(Label5);
   layout->addWidget(Picture, 1);
   layout->addLayout(lectures);
   setCentralWidget(central);
