@@ -61,7 +61,9 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
 
   // The data are transformed where they lie: the passes alternate between
   // the data and the scratch area. With an odd number of passes the first
-  // one runs in place (it has l1 = 1), so the last one lands in the data.
+  // one runs in place (it has l1 = 1), so the last one lands in the data;
+  // only an odd first factor above 5, whose pass needs a separate output,
+  // leaves the result in the scratch area, to be copied back.
   static_assert(sizeof(Complexe) == 2 * sizeof(float));
   float* x = &data[1].Re;
   float* ch = Scratch(w);
