@@ -16,6 +16,8 @@ inline constexpr std::string_view kInviteReseau = "Donnez un titre au reseau";
 struct ChampsTitres {
   std::string Text1;  // TitreReseau
   std::string Text2;  // TitreLabo
+
+  bool operator==(const ChampsTitres&) const = default;
 };
 
 // Loading: the fields show the current titles.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "dialogs/ui/branche_reglages.h"
 #include "plot/ui/newtrace.h"
 #include "workbench/ui/start_wavelet.h"
 
@@ -44,6 +45,7 @@ void StartWavelet::Wavelet_Click() {
 
   if (FenetreTrace) FenetreTrace->close();
   auto* trace = new Newtrace(platform_);
+  BrancheReglages(*trace, platform_);
   CurveInputs courbes;
   courbes.Signal = etat_.Signal;
   courbes.Nmax = etat_.Nmax;

@@ -1,0 +1,41 @@
+#include "dialogs/ui/branche_reglages.h"
+
+#include <string>
+
+#include "dialogs/choix_variable.h"
+#include "dialogs/ui/choisirfonc.h"
+#include "dialogs/ui/topniveau.h"
+#include "plot/ui/newtrace.h"
+
+namespace {
+
+// The plot window's one dialog of type F, made by `cree` the first time.
+template <class F, class Cree>
+F& Dialogue(Newtrace& trace, Cree cree) {
+  if (F* f = trace.findChild<F*>(QString(), Qt::FindDirectChildrenOnly)) return *f;
+  return *cree();
+}
+
+// What follows an accepted variable choice.
+void ApresChoix(Newtrace& trace, EffetChoix effet) {
+  if (effet != EffetChoix::Aucun) trace.Form_Activate();
+}
+
+}  // namespace
+
+void BrancheReglages(Newtrace& trace, Platform& /*platform*/) {
+  const auto redessine = [&trace] { trace.Form_Activate(); };
+  const auto choisit = [&trace](const std::string& choixPour) {
+    Dialogue<Choisirfonc>(trace, [&trace] {
+      return new Choisirfonc(
+          trace.Modele(), [&trace](EffetChoix effet) { ApresChoix(trace, effet); }, &trace);
+    }).Choisit(choixPour);
+  };
+
+  trace.BrancheChoixVariable(choisit);
+  trace.BrancheTitres([&trace, redessine] {
+    Dialogue<Topniveau>(trace, [&] {
+      return new Topniveau(trace.Modele(), redessine, &trace);
+    }).Ouvre();
+  });
+}
