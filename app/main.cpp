@@ -1,10 +1,9 @@
-#include <QApplication>
-
+#include "platform/ui/application.h"
 #include "platform/ui/qt_services.h"
 #include "workbench/ui/start_wavelet.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  Application app(argc, argv);
   QApplication::setApplicationName("Marvillons");
   QtPlatform platform;
   StartWavelet window(platform.platform());
