@@ -36,6 +36,7 @@ function(marv_test_folder name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     MARV_SOURCE_DIR="${PROJECT_SOURCE_DIR}" MARV_EXAMPLES_DIR="${PROJECT_SOURCE_DIR}/examples")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
+  # NO_PRETTY_VALUES: test names stay the case names, not dumps of the parameters.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
 endfunction()
