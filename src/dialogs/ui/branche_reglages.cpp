@@ -4,20 +4,30 @@
 
 #include "dialogs/choix_variable.h"
 #include "dialogs/ui/choisirfonc.h"
+#include "dialogs/ui/fcalage.h"
 #include "dialogs/ui/topniveau.h"
 #include "plot/ui/newtrace.h"
 
 namespace {
 
+// The plot window's dialog of type F, null until it was first opened.
+template <class F>
+F* Existant(Newtrace& trace) {
+  return trace.findChild<F*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 // The plot window's one dialog of type F, made by `cree` the first time.
 template <class F, class Cree>
 F& Dialogue(Newtrace& trace, Cree cree) {
-  if (F* f = trace.findChild<F*>(QString(), Qt::FindDirectChildrenOnly)) return *f;
-  return *cree();
+  F* f = Existant<F>(trace);
+  return f ? *f : *cree();
 }
 
 // What follows an accepted variable choice.
 void ApresChoix(Newtrace& trace, EffetChoix effet) {
+  if (effet == EffetChoix::Axe) {
+    if (FCalage* f = Existant<FCalage>(trace)) f->Form_Load();
+  }
   if (effet != EffetChoix::Aucun) trace.Form_Activate();
 }
 
@@ -33,6 +43,11 @@ void BrancheReglages(Newtrace& trace, Platform& /*platform*/) {
   };
 
   trace.BrancheChoixVariable(choisit);
+  trace.BrancheAxes([&trace, redessine, choisit] {
+    Dialogue<FCalage>(trace, [&] {
+      return new FCalage(trace.Modele(), redessine, choisit, &trace);
+    }).Ouvre();
+  });
   trace.BrancheTitres([&trace, redessine] {
     Dialogue<Topniveau>(trace, [&] {
       return new Topniveau(trace.Modele(), redessine, &trace);
