@@ -50,13 +50,7 @@ void CalculeSpectre(WorkbenchState& etat) {
   etat.SpectreMax = maxi;
 }
 
-ResultatSpectre Fourrier(WorkbenchState& etat, float dt, Surface& surface) {
-  if (!DtValide(dt)) {
-    ResultatSpectre r;
-    r.issue = IssueSpectre::Refuse;
-    r.message = MessageDtIncorrect();
-    return r;
-  }
+void SpectreSelection(WorkbenchState& etat) {
   SignalSecondaire second = Lire_Data_Second(etat.SignalLu, etat.I1, etat.I2, 1, etat.Moyenne);
   etat.SignalSecond = std::move(second.SignalSecond);
   etat.NSecond = second.NSecond;
@@ -65,5 +59,15 @@ ResultatSpectre Fourrier(WorkbenchState& etat, float dt, Surface& surface) {
     etat.SecondMax = second.SecondMax;
   }
   CalculeSpectre(etat);
+}
+
+ResultatSpectre Fourrier(WorkbenchState& etat, float dt, Surface& surface) {
+  if (!DtValide(dt)) {
+    ResultatSpectre r;
+    r.issue = IssueSpectre::Refuse;
+    r.message = MessageDtIncorrect();
+    return r;
+  }
+  SpectreSelection(etat);
   return DessineFFT(surface, etat, dt);
 }

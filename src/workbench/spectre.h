@@ -24,6 +24,9 @@ int32_t LongueurFFT(int64_t l);
 // Steps 2 to 4 on SignalSecond(1..NSecond).
 void CalculeSpectre(WorkbenchState& etat);
 
+// Steps 1 to 4: the spectrum of the selection, without its picture.
+void SpectreSelection(WorkbenchState& etat);
+
 // Every step, with dt the value of Text5. An invalid dt is refused before
 // anything changes.
 ResultatSpectre Fourrier(WorkbenchState& etat, float dt, Surface& surface);

@@ -11,17 +11,16 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/enregistre_image.h"
 #include "platform/image_surface.h"
 #include "platform/ui/picture_box.h"
 #include "plot/copie_pixels.h"
 #include "plot/documentation.h"
+#include "plot/image_plot.h"
 #include "plot/tracemollier.h"
-#include "plot/ui/enregistre_image.h"
 
 namespace {
 
-constexpr int kLegendeLargeur = 80;
-constexpr int kLegendeHauteur = 260;
 constexpr int kLignes = 4;  // Line1..Line4
 
 constexpr const char* kFiltreBmp = "Fichiers bitmap (*.bmp)|*.bmp";
@@ -198,9 +197,8 @@ void Newtrace::Tracemollier() {
 }
 
 void Newtrace::PlaceLegende() {
-  const WorldScale s = Picture->surface().Scale();
-  Picture1->move(static_cast<int>(s.PixelX(modele_.LegendeLeft)),
-                 static_cast<int>(s.PixelY(modele_.LegendeTop)));
+  const PixelLegende p = ::PlaceLegende(modele_, Picture->surface().Scale());
+  Picture1->move(p.x, p.y);
 }
 
 void Newtrace::MontreMode() {

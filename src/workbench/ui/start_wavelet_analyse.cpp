@@ -9,6 +9,7 @@
 
 #include "dialogs/ui/branche_reglages.h"
 #include "plot/ui/newtrace.h"
+#include "workbench/courbes_analyse.h"
 #include "workbench/ui/start_wavelet.h"
 
 void StartWavelet::Wavelet_Click() {
@@ -46,17 +47,8 @@ void StartWavelet::Wavelet_Click() {
   if (FenetreTrace) FenetreTrace->close();
   auto* trace = new Newtrace(platform_);
   BrancheReglages(*trace, platform_);
-  CurveInputs courbes;
-  courbes.Signal = etat_.Signal;
-  courbes.Nmax = etat_.Nmax;
-  courbes.Dt = etat_.Dt;
-  courbes.SignalMin = etat_.SignalMin;
-  courbes.SignalMax = etat_.SignalMax;
-  courbes.Spectre = etat_.Spectre;
-  courbes.NFFT = etat_.NFFT;
-  courbes.SpectreMin = etat_.SpectreMin;
-  courbes.SpectreMax = etat_.SpectreMax;
-  trace->Charge(analyse_.grille, analyse_.NomVar, courbes, etat_.NomFichier);
+  trace->Charge(analyse_.grille, analyse_.NomVar, CourbesAnalyse(etat_, analyse_),
+                etat_.NomFichier);
   FenetreTrace = trace;
   trace->show();
 

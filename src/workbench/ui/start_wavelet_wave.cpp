@@ -3,12 +3,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
-#include <limits>
 #include <utility>
 
 #include "engine/number_text.h"
 #include "wav/ui/hwave.h"
+#include "workbench/lecture_wave.h"
 #include "workbench/ui/start_wavelet.h"
 
 void StartWavelet::Waves_Click() {
@@ -31,23 +30,11 @@ void StartWavelet::AccepteWave(const std::string& chemin, ChoixCanal choix) {
     ErreurChargement(lu.erreur().message, lu.erreur().titre);
     return;
   }
-  SignalWave& signal = lu.valeur();
-  if (signal.Nreel == 0) {
-    // No sample to draw: a picture scale cannot have a zero width.
-    ErreurChargement(kErreurLectureWaves, kTitreLectureWaves);
+  if (const std::optional<ErreurWave> erreur =
+          InstallerSignalWave(etat_, std::move(lu.valeur()), wave_, chemin)) {
+    ErreurChargement(erreur->message, erreur->titre);
     return;
   }
-  etat_.SignalLu = std::move(signal.SignalLu);
-  etat_.Nreel = signal.Nreel;
-  etat_.LuMax = signal.plage.LuMax;
-  etat_.LuMin = signal.plage.LuMin;
-  etat_.ModeWave = true;
-  etat_.PasCanal = static_cast<int16_t>(signal.PasCanal);
-  etat_.NomWave = chemin;
-  etat_.NomFichier = chemin;
-  etat_.Entete = wave_.entete;
-  etat_.OctetsApresEntete = static_cast<int32_t>(
-      std::min<int64_t>(wave_.octetsApresEntete, std::numeric_limits<int32_t>::max()));
   ++chargement_;
   Label12->setText(QString::fromStdString(StrDouble(etat_.Nreel)));
   Label13->setText(Label12->text());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/picture_box.h"
+#include "plot/image_plot.h"
 #include "plot/ui/newtrace_fixture.h"
 #include "support/platform_doubles.h"
 
@@ -30,6 +31,9 @@ TEST_F(NewtraceTest, LoadingDrawsThePowerOverTimeAndALogarithmicFrequencyAxis) {
   EXPECT_EQ(w->Legende->text(), "VoirLegende");
   EXPECT_GT(tp.desktop.busyOn, 0);
   EXPECT_EQ(tp.desktop.depth, 0);
+  // The headless tool draws its pictures at this size by default.
+  EXPECT_EQ(w->Picture->width(), kLargeurImageDefaut);
+  EXPECT_EQ(w->Picture->height(), kHauteurImageDefaut);
   // The middle of the frame is painted with a level of the default scale.
   const ImageSurface& s = w->Picture->surface();
   const WorldScale ws = s.Scale();

@@ -1,4 +1,4 @@
-#include "plot/ui/enregistre_image.h"
+#include "platform/enregistre_image.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
