@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/number_text.h"
 #include "engine/ondelettes.h"
 
 namespace {
@@ -22,6 +23,31 @@ bool LireSelection(const std::string& texte, long* i1, long* i2) {
          *i1 >= 1 && *i2 >= 1;
 }
 
+// "WxH", both within 1..kCoteImageMax.
+bool LireTaille(const std::string& texte, int* largeur, int* hauteur) {
+  const size_t x = texte.find('x');
+  long l = 0, h = 0;
+  if (x == std::string::npos || !LireEntier(texte.substr(0, x), &l) ||
+      !LireEntier(texte.substr(x + 1), &h) || l < 1 || h < 1 || l > kCoteImageMax ||
+      h > kCoteImageMax) {
+    return false;
+  }
+  *largeur = static_cast<int>(l);
+  *hauteur = static_cast<int>(h);
+  return true;
+}
+
+// The options that only make sense together with others.
+std::string Incompatibilites(const OptionsBatch& o, bool tailleDonnee) {
+  if (o.ModeFourier() && (o.moyenne || LireNombre(o.pas) != 1.0)) {
+    return "--filter and --divisor take the selection at full rate: no --step or --mean";
+  }
+  if (tailleDonnee && !o.Image()) return "--size needs --png or --bmp";
+  if (!o.contours.empty() && !o.Image())
+    return "--contours draws over the picture of --png or --bmp";
+  return {};
+}
+
 }  // namespace
 
 std::string TexteAide() {
@@ -31,32 +57,60 @@ std::string TexteAide() {
     fenetres += l.legende;
   }
   return "Usage: marvillons-batch FILE [options]\n"
-         "Continuous wavelet analysis of a text or data file of numbers.\n"
+         "Continuous wavelet analysis of a text or data file of numbers, or of a PCM\n"
+         "WAV file (by its .wav extension).\n"
          "\n"
-         "  --dt TEXT           sampling interval of the file, seconds (default 5.E-6)\n"
+         "Input:\n"
+         "  --dt TEXT           sampling interval, seconds (default 5.E-6; for a WAV\n"
+         "                      file, 1 / the header's sample rate)\n"
+         "  --channel CHOICE    WAV channels: mono (the only or the first channel),\n"
+         "                      second (the second channel), mix (both interleaved)\n"
          "  --select I1:I2      samples I1..I2 (default: all)\n"
+         "Resampling:\n"
          "  --step K            keep one sample in K (default 1)\n"
          "  --mean              the mean of each K samples instead\n"
+         "  --filter FILE.fcb   cut the bands of a filter file out of the spectrum of\n"
+         "                      the selection, then back to time as \"Ok\" does\n"
+         "  --divisor D         on the way back, divide the number of points by D\n"
+         "                      (default 1; at least 1)\n"
          "  --window NAME       " +
          fenetres +
          " (default None)\n"
+         "Analysis:\n"
          "  --wavelet NAME      morlet, paul or gauss (default morlet)\n"
          "  --param TEXT        wavelet parameter (default 6, 4 or 2)\n"
          "  --start-scale TEXT  smallest scale, in sampling intervals (default 2)\n"
          "  --subscales TEXT    sub-scales per octave (default 4)\n"
          "  --octaves TEXT      number of octaves (default 11)\n"
-         "  --grid FILE         write the grid: i,j and the six variables, one row per node\n"
-         "  --spectrum FILE     write the spectrum of the padded signal: k,Re,Im,modulus\n"
          "  --threads N         share the scales out among N threads (same results)\n"
+         "Output (each file is replaced only once it is complete):\n"
+         "  --grid FILE         the grid: i,j and the six variables, one row per node\n"
+         "  --spectrum FILE     the spectrum of the padded signal: k,Re,Im,modulus\n"
+         "  --fourier FILE      the amplitude spectrum of the selection, after the cuts\n"
+         "                      of --filter, as the workbench plots it:\n"
+         "                      frequency,amplitude with element j at j / (dt NFFT) Hz\n"
+         "  --png FILE          the plot window's picture: power over time and\n"
+         "  --bmp FILE          frequency, with its legend\n"
+         "  --size WxH          picture size in pixels (default " +
+         std::to_string(kLargeurImageDefaut) + "x" + std::to_string(kHauteurImageDefaut) +
+         ", the window's)\n"
+         "  --contours SPEC     iso-level lines over the picture, repeatable; SPEC is\n"
+         "                      v:l1,l2,...  (up to 25 levels)\n"
+         "                      v:a:start,step,end    arithmetic progression\n"
+         "                      v:g:start,factor,end  geometric progression\n"
+         "                      v is a variable's number (1..6), its name or the\n"
+         "                      start of it, in any case (power: Power spectrum)\n"
          "  --help              this text\n"
          "\n"
          "Numbers are read as the main window reads them: a full stop as decimal\n"
-         "separator, the leading number of the text.\n";
+         "separator, the leading number of the text. Failures are reported on stderr\n"
+         "with the windows' messages; the exit code is then not 0.\n";
 }
 
 LectureOptions LireOptions(const std::vector<std::string>& arguments) {
   LectureOptions r;
   OptionsBatch& o = r.options;
+  bool tailleDonnee = false;
   auto valeur = [&](size_t& i, std::string* out) {
     if (i + 1 >= arguments.size()) {
       r.erreur = "missing value after " + arguments[i];
@@ -73,7 +127,7 @@ LectureOptions LireOptions(const std::vector<std::string>& arguments) {
     } else if (a == "--mean") {
       o.moyenne = true;
     } else if (a == "--dt") {
-      valeur(i, &o.dt);
+      if (valeur(i, &v)) o.dt = v;
     } else if (a == "--step") {
       valeur(i, &o.pas);
     } else if (a == "--start-scale") {
@@ -86,6 +140,48 @@ LectureOptions LireOptions(const std::vector<std::string>& arguments) {
       valeur(i, &o.grille);
     } else if (a == "--spectrum") {
       valeur(i, &o.spectre);
+    } else if (a == "--fourier") {
+      valeur(i, &o.fourier);
+    } else if (a == "--filter") {
+      valeur(i, &o.filtre);
+    } else if (a == "--png") {
+      valeur(i, &o.png);
+    } else if (a == "--bmp") {
+      valeur(i, &o.bmp);
+    } else if (a == "--divisor") {
+      if (valeur(i, &v)) {
+        const std::optional<float> d = LireSingle(v);
+        if (!d || !(*d >= 1.0f)) r.erreur = "--divisor expects a number of at least 1, got " + v;
+        o.diviseur = v;
+      }
+    } else if (a == "--size") {
+      if (valeur(i, &v) && !LireTaille(v, &o.largeur, &o.hauteur)) {
+        r.erreur =
+            "--size expects WxH, each from 1 to " + std::to_string(kCoteImageMax) + ", got " + v;
+      }
+      tailleDonnee = true;
+    } else if (a == "--contours") {
+      if (valeur(i, &v)) {
+        std::variant<Contour, std::string> c = LireContour(v);
+        if (const std::string* e = std::get_if<std::string>(&c)) {
+          r.erreur = *e;
+        } else {
+          o.contours.push_back(std::get<Contour>(std::move(c)));
+        }
+      }
+    } else if (a == "--channel") {
+      if (valeur(i, &v)) {
+        o.canalDonne = true;
+        if (v == "mono") {
+          o.canal = ChoixCanal::Option1;
+        } else if (v == "second") {
+          o.canal = ChoixCanal::Option3;
+        } else if (v == "mix") {
+          o.canal = ChoixCanal::Option2;
+        } else {
+          r.erreur = "--channel expects mono, second or mix, got " + v;
+        }
+      }
     } else if (a == "--threads") {
       long n = 0;
       if (valeur(i, &v) && (!LireEntier(v, &n) || n < 1 || n > 256)) {
@@ -128,5 +224,6 @@ LectureOptions LireOptions(const std::vector<std::string>& arguments) {
     }
   }
   if (r.erreur.empty() && !o.aide && o.fichier.empty()) r.erreur = "no input file";
+  if (r.erreur.empty() && !o.aide) r.erreur = Incompatibilites(o, tailleDonnee);
   return r;
 }

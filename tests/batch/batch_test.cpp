@@ -2,36 +2,23 @@
 // on a signal file written here, and its CSV is read back and compared,
 // value for value, with the run on the same samples.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "batch/outil_batch.h"
 #include "engine/analyse.h"
 #include "engine/complexes_et_divers.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// The tool is built beside the tests: <build>/app/marvillons-batch.
-fs::path Outil() {
-  return fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "app" /
-         "marvillons-batch";
-}
-
-class Batch : public ::testing::Test {
+class Batch : public OutilBatch {
  protected:
   void SetUp() override {
-    if (!fs::exists(Outil())) GTEST_SKIP() << "marvillons-batch is not built";
-    dossier_ = fs::temp_directory_path() / ("marv_batch_" + std::to_string(getpid()));
-    fs::create_directories(dossier_);
+    OutilBatch::SetUp();
     // A chirp plus a slow ramp, written with 9 significant digits so that
     // the file reads back as the same Singles.
     signal_.assign(1, 0.0f);
@@ -44,40 +31,13 @@ class Batch : public ::testing::Test {
       f << t << (i % 5 == 0 ? "\n" : ", ");
     }
   }
-  void TearDown() override {
-    if (!dossier_.empty()) fs::remove_all(dossier_);
-  }
 
   int Lance(const std::string& options) {
-    std::string commande = Outil().string() + " " + (dossier_ / "signal.txt").string() + " " +
-                           options + " 2> " + (dossier_ / "stderr.txt").string();
-    int rc = std::system(commande.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  }
-  std::string Lit(const std::string& nom) {
-    std::ifstream f(dossier_ / nom);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+    return OutilBatch::Lance(Chemin("signal.txt") + " " + options);
   }
 
-  fs::path dossier_;
   std::vector<float> signal_;
 };
-
-std::vector<std::vector<std::string>> Csv(const std::string& texte) {
-  std::vector<std::vector<std::string>> lignes;
-  std::istringstream in(texte);
-  std::string ligne;
-  while (std::getline(in, ligne)) {
-    std::vector<std::string> champs;
-    std::istringstream l(ligne);
-    std::string champ;
-    while (std::getline(l, champ, ',')) champs.push_back(champ);
-    lignes.push_back(champs);
-  }
-  return lignes;
-}
 
 TEST_F(Batch, GridAndSpectrumAreTheRunsValues) {
   struct Cas {
@@ -93,8 +53,8 @@ TEST_F(Batch, GridAndSpectrumAreTheRunsValues) {
       {"--wavelet gauss --param 3 --start-scale 3 --threads 2", 2, "3", "4", "11"}};
   for (const Cas& c : cases) {
     SCOPED_TRACE(c.options);
-    ASSERT_EQ(Lance(std::string(c.options) + " --grid " + (dossier_ / "g.csv").string() +
-                    " --spectrum " + (dossier_ / "s.csv").string()),
+    ASSERT_EQ(Lance(std::string(c.options) + " --grid " + Chemin("g.csv") + " --spectrum " +
+                    Chemin("s.csv")),
               0)
         << Lit("stderr.txt");
     EntreesAnalyse in;
@@ -153,6 +113,22 @@ TEST_F(Batch, FailuresGoToStderrWithTheWindowsTexts) {
   std::ofstream(dossier_ / "signal.txt") << "1 2 trois 4\n";
   EXPECT_NE(Lance(""), 0);
   EXPECT_NE(Lit("stderr.txt").find("Lecture Tableau:  Erreur de lecture "), std::string::npos);
+}
+
+// An output that cannot be written fails the run, and is never left half
+// written: a missing folder, or a folder where the file should go.
+TEST_F(Batch, OutputsThatCannotBeWrittenFailTheRun) {
+  std::filesystem::create_directories(dossier_ / "dossier");
+  for (const char* option : {"--grid", "--spectrum", "--fourier", "--png", "--bmp"}) {
+    for (const std::string& cible : {Chemin("absent/f"), Chemin("dossier")}) {
+      SCOPED_TRACE(std::string(option) + " " + cible);
+      EXPECT_EQ(Lance(std::string(option) + " " + cible), 1);
+      EXPECT_NE(Stderr().find("marvillons-batch: cannot write " + cible), std::string::npos)
+          << Stderr();
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dossier_ / "absent"));
+  EXPECT_TRUE(std::filesystem::is_directory(dossier_ / "dossier"));
 }
 
 }  // namespace
