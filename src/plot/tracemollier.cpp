@@ -4,6 +4,7 @@
 
 #include "plot/colour_map.h"
 #include "plot/documentation.h"
+#include "plot/trace_reseau.h"
 
 namespace {
 
@@ -15,21 +16,14 @@ void ElargitSiVide(float min, float& max, float& major) {
 }
 
 // The network names, each in its network's colour, down the top-left corner
-// of the frame.
+// of the frame, each followed by its iso lines.
 void TraceReseaux(PlotModel& m, Surface& s) {
   for (int n = 1; n <= m.NbReseaux && n < static_cast<int>(m.NomReseau.size()); ++n) {
     m.IsoReseau = n;
     couleur(m.IsoReseau, s);
     s.SetTextPosition(m.XMin + m.DX / 30.0, m.YMax - n * static_cast<double>(m.DY) / 20);
     s.Print(m.NomReseau[n]);
-    m.IsoMin = m.ReseauMin[n];
-    m.IsoMax = m.ReseauMax[n];
-    m.IsoPas = m.ReseauPas[n];
-    m.IsoVar = m.ReseauVar[n];
-    s.SetDrawWidth(2);
-    s.SetFont(3, false);
-    // The iso lines of network n are traced here, from IsoVar, IsoMin,
-    // IsoMax and IsoPas.
+    TraceReseau(m, n, s);
   }
 }
 

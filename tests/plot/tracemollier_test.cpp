@@ -8,6 +8,8 @@
 
 #include "grids.h"
 #include "plot/axis_ticks.h"
+#include "plot/declarations.h"
+#include "plot/traceiso.h"
 #include "surface_double.h"
 
 namespace {
@@ -110,6 +112,29 @@ TEST_F(Redraw, WithoutColourMapTheNetworkNamesAreListedInTheirColours) {
   EXPECT_EQ(m.IsoVar, 6);
   EXPECT_EQ(m.IsoMin, -90);
   EXPECT_EQ(m.TitreReseau, "Réseau(x) d'iso-niveaux");
+}
+
+TEST_F(Redraw, WithoutColourMapEachNetworkIsTracedAfterItsName) {
+  m.VarCouleur = 0;
+  m.NbReseaux = 1;
+  m.NomReseau[1] = "Puissance";
+  m.ReseauVar[1] = 4;
+  m.ReseauProgression[1] = 3;
+  m.NbValeursTable[1] = 1;
+  m.TableNiveaux[1][1] = (m.VarMin[4] + m.VarMax[4]) / 2;
+  Trace();
+  const std::vector<TraitIso> traits = TraitsIso(m);
+  ASSERT_FALSE(traits.empty());
+  std::vector<SurfaceDouble::Trait> rouges;
+  for (const auto& l : plot.lines) {
+    if (l.colour == RGB(255, 0, 0)) rouges.push_back(l);
+  }
+  ASSERT_EQ(rouges.size(), traits.size());
+  for (size_t k = 0; k < traits.size(); ++k) {
+    EXPECT_EQ(rouges[k].width, 2);
+    EXPECT_DOUBLE_EQ(rouges[k].x1, LogBase(m.XBase, traits[k].x1)) << k;
+    EXPECT_DOUBLE_EQ(rouges[k].y2, LogBase(m.YBase, traits[k].y2)) << k;
+  }
 }
 
 TEST_F(Redraw, InconsistentAxesNeverHangOrCrash) {
