@@ -29,9 +29,11 @@ class OutilBatch : public ::testing::Test {
     return std::string(MARV_EXAMPLES_DIR) + "/" + nom;
   }
 
-  // The exit code of the tool run with these arguments; its stderr is kept.
-  int Lance(const std::string& arguments) {
-    const std::string commande = std::string(MARV_BATCH_TOOL) + " " + arguments + " 2> " +
+  // The exit code of the tool run with these arguments, through `env` and
+  // its arguments when given; its stderr is kept.
+  int Lance(const std::string& arguments, const std::string& env = "") {
+    const std::string commande = (env.empty() ? "" : "env " + env + " ") +
+                                 std::string(MARV_BATCH_TOOL) + " " + arguments + " 2> " +
                                  Chemin("stderr.txt") + " > " + Chemin("stdout.txt");
     const int rc = std::system(commande.c_str());
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
