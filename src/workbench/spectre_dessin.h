@@ -27,9 +27,10 @@ struct AxesSpectre {
 };
 
 // Trace: the spectrum is drawn. Plat: every plotted amplitude is the same
-// (a constant selection), nothing is drawn and the window goes back to the
-// freshly loaded state (Reset). Refuse: Dt is not a positive finite number;
-// nothing changes and the window shows the message.
+// (a constant selection, or every band cut), which the picture's scale
+// cannot show: nothing is drawn, and the window draws it with
+// DessineFFTPlat. Refuse: Dt is not a positive finite number; nothing
+// changes and the window shows the message.
 enum class IssueSpectre { Trace, Plat, Refuse };
 
 struct ResultatSpectre {
@@ -46,3 +47,11 @@ struct ResultatSpectre {
 // every further one joined to the one before by a segment. Throws
 // RunError(BadIndex) when Spectre does not hold NFFT elements.
 ResultatSpectre DessineFFT(Surface& surface, WorkbenchState& etat, float dt);
+
+// A flat spectrum (DessineFFT gave Plat) drawn all the same, so that the
+// window keeps the spectrum, its cuts and "Ok" instead of losing the
+// selection: the points of DessineFFT on the amplitude range made non-empty
+// (PlageNonVide), which puts them along the middle of the picture. Returns
+// the axes drawn; needs a valid dt and SpectreMin, SpectreMax as DessineFFT
+// left them.
+AxesSpectre DessineFFTPlat(Surface& surface, const WorkbenchState& etat, float dt);

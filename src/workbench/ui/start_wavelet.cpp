@@ -75,6 +75,12 @@ void StartWavelet::Connect() {
   connect(Reset, &QPushButton::clicked, this, &StartWavelet::Reset_Click);
   connect(Draw, &QPushButton::clicked, this, &StartWavelet::Draw_Click);
   connect(Wavelet, &QPushButton::clicked, this, &StartWavelet::Wavelet_Click);
+  connect(Fourrier, &QPushButton::clicked, this, &StartWavelet::Fourrier_Click);
+  connect(Coupure, &QPushButton::clicked, this, &StartWavelet::Coupure_Click);
+  connect(EnregistrerFiltre, &QPushButton::clicked, this, &StartWavelet::EnregistrerFiltre_Click);
+  connect(FinEnreg, &QPushButton::clicked, this, &StartWavelet::FinEnreg_Click);
+  connect(LireFiltre, &QPushButton::clicked, this, &StartWavelet::LireFiltre_Click);
+  connect(OK, &QPushButton::clicked, this, &StartWavelet::OK_Click);
   connect(Un_sur_ou_Moyenne, &QPushButton::clicked, this, &StartWavelet::Un_sur_ou_Moyenne_Click);
   connect(Text7, &QLineEdit::textChanged, this, &StartWavelet::Text7_Change);
   connect(Text6, &QLineEdit::textChanged, this, &StartWavelet::Text6_Change);
@@ -114,6 +120,9 @@ void StartWavelet::Connect() {
         break;
       case Vue::SignalTravail:
         DessineSignal();
+        break;
+      case Vue::Spectre:
+        TraceSpectre(dtSpectre_);
         break;
     }
   });
@@ -181,6 +190,7 @@ void StartWavelet::Rien() {
     b->hide();
   }
   etat_.SpectreAffiche = false;
+  FermeFiltre();
   EffaceImage();
 }
 

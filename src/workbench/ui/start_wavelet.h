@@ -10,8 +10,10 @@
 #include "platform/services.h"
 #include "wav/ui/wave_acceptor.h"
 #include "workbench/fenetres.h"
+#include "workbench/filtre_cb_ecriture.h"
 #include "workbench/lecture_texte.h"
 #include "workbench/reechantillonnage.h"
+#include "workbench/spectre_message.h"
 #include "workbench/workbench_state.h"
 
 class QAction;
@@ -146,6 +148,13 @@ class StartWavelet : public QMainWindow, public WaveAcceptor {
   void OptFourrier_Click();
   void OptionFourrierOff_Click();
   void Draw_Click();
+  // The spectrum, its band cuts and filter files, and the way back.
+  void Fourrier_Click();
+  void Coupure_Click();
+  void EnregistrerFiltre_Click();
+  void FinEnreg_Click();
+  void LireFiltre_Click();
+  void OK_Click();
   void Wavelet_Click();
   void Hamming_Click() { DessineSignal(); }
   void Blackman_Click() { DessineSignal(); }
@@ -156,6 +165,8 @@ class StartWavelet : public QMainWindow, public WaveAcceptor {
 
  protected:
   void changeEvent(QEvent* event) override;
+  // Closing the window ends the recording of a filter file.
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -175,6 +186,19 @@ class StartWavelet : public QMainWindow, public WaveAcceptor {
   // The working signal drawn as it stands.
   void TraceSignal();
   void PlacerMarqueur(int ligne, double x, double bas, double haut);
+  // A click on the spectrum while a band is being cut.
+  void Picture1_MouseDownCoupure(double x);
+  // DessineFFT: the spectrum drawn with the interval of Text5 (a flat one
+  // along the middle); false, after the message, when that interval is
+  // refused.
+  bool DessineFFT();
+  // The drawing alone, with the interval dt; false when dt is refused.
+  bool TraceSpectre(float dt);
+  void BackFft();
+  // Whatever leaves the Fourier mode ends the recording of a filter file:
+  // the file closed, EnregFiltre false, FinEnreg hidden.
+  void FermeFiltre();
+  void Montrer(const MessageSpectre& m);
   ModeReechantillonnage Mode() const;
   FenetreSpectrale FenetreChoisie() const;
   QRadioButton* OptionFenetre(FenetreSpectrale fenetre) const;
@@ -190,8 +214,14 @@ class StartWavelet : public QMainWindow, public WaveAcceptor {
   std::unique_ptr<HWave> HWave_;
 
   // What Picture1 shows, so that a resize redraws the same thing.
-  enum class Vue { Vide, SignalLu, SignalTravail };
+  enum class Vue { Vide, SignalLu, SignalTravail, Spectre };
   Vue vue_ = Vue::Vide;
+  // The interval the spectrum picture was drawn with.
+  float dtSpectre_ = 0.0f;
+
+  // The filter file being recorded, from "1) Enregistrer Filtre" to
+  // "Fin Enregistre"; it goes, closed, with the window.
+  EnregistreurFiltre enregistreur_;
 
   // Each successful load gets a new number; the snapshot file is trusted
   // only when this window wrote it for the current load, at the current

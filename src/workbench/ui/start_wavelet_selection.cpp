@@ -93,7 +93,11 @@ void StartWavelet::Tout_Click() {
 }
 
 void StartWavelet::Picture1_MouseDown(double x, double /*y*/) {
-  if (!etat_.SelectionActive || etat_.CoupureActive) return;
+  if (etat_.CoupureActive) {
+    Picture1_MouseDownCoupure(x);
+    return;
+  }
+  if (!etat_.SelectionActive) return;
   switch (ClicSelection(etat_, x)) {
     case EtapeSelection::PremierPointPris:
       PlacerMarqueur(1, x, etat_.LuMin, etat_.LuMax);
@@ -215,6 +219,7 @@ void StartWavelet::OptFourrier_Click() {
 }
 
 void StartWavelet::OptionFourrierOff_Click() {
+  FermeFiltre();
   EffaceImage();
   EtatFourier();
   CombienNSECOND();
