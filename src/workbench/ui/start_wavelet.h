@@ -186,6 +186,8 @@ class StartWavelet : public QMainWindow, public WaveAcceptor {
   // The working signal drawn as it stands.
   void TraceSignal();
   void PlacerMarqueur(int ligne, double x, double bas, double haut);
+  // Line1 or Line2 at x across the spectrum, from SpectreMin to SpectreMax.
+  void MarqueurBande(int ligne, double x);
   // A click on the spectrum while a band is being cut.
   void Picture1_MouseDownCoupure(double x);
   // DessineFFT: the spectrum drawn with the interval of Text5 (a flat one

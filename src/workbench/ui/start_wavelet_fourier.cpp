@@ -12,6 +12,7 @@
 #include "platform/ui/picture_box.h"
 #include "workbench/coupure.h"
 #include "workbench/filtre_cb_lecture.h"
+#include "workbench/plage.h"
 #include "workbench/spectre.h"
 #include "workbench/spectre_dessin.h"
 #include "workbench/spectre_retour.h"
@@ -92,6 +93,12 @@ bool StartWavelet::DessineFFT() {
   return true;
 }
 
+void StartWavelet::MarqueurBande(int ligne, double x) {
+  // The height of the picture of a flat spectrum, which has no extent.
+  const Plage p = PlageNonVide({etat_.SpectreMin, etat_.SpectreMax});
+  PlacerMarqueur(ligne, x, p.min, p.max);
+}
+
 void StartWavelet::Coupure_Click() {
   CommenceCoupure(etat_);
   Picture1->setToolTip("Cliquez sur le 1er point");
@@ -102,13 +109,13 @@ void StartWavelet::Picture1_MouseDownCoupure(double x) {
   if (vue_ != Vue::Spectre) return;
   if (!etat_.PremierPoint) {
     Picture1->setToolTip(kCumuler);
-    PlacerMarqueur(2, x, etat_.SpectreMin, etat_.SpectreMax);
+    MarqueurBande(2, x);
   }
   const ResultatClicCoupure r = ClicCoupure(etat_, enregistreur_, x, ValeurSingle(Text5));
   if (r.etape == EtapeCoupure::PremierPointPris) {
-    PlacerMarqueur(1, x, etat_.SpectreMin, etat_.SpectreMax);
+    MarqueurBande(1, x);
     Picture1->setToolTip("Cliquez sur le 2eme point");
-    PlacerMarqueur(2, x, etat_.SpectreMin, etat_.SpectreMax);
+    MarqueurBande(2, x);
     return;
   }
   // A failed write has ended the recording: its buttons go with it.

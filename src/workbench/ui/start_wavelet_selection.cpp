@@ -134,9 +134,7 @@ void StartWavelet::Picture1_MouseMove(double x, double y) {
   if (etat_.SelectionActive) {
     PlacerMarqueur(etat_.PremierPoint ? 1 : 2, x, etat_.LuMin, etat_.LuMax);
   }
-  if (etat_.CoupureActive) {
-    PlacerMarqueur(etat_.PremierPoint ? 1 : 2, x, etat_.SpectreMin, etat_.SpectreMax);
-  }
+  if (etat_.CoupureActive) MarqueurBande(etat_.PremierPoint ? 1 : 2, x);
 }
 
 void StartWavelet::Un_sur_ou_Moyenne_Click() {

@@ -432,6 +432,18 @@ TEST_F(FourierTest, AFlatSpectrumIsDrawnAlongTheMiddleAndStaysOffered) {
     EXPECT_EQ(Montres(), kSpectre);
     EXPECT_GT(PixelsDessines(), kLargeur / 2);
     for (int y : LignesDessinees()) EXPECT_NEAR(y, kHauteur / 2, 1);
+    // The marker line of a band spans the picture all the same.
+    Cliquer(w->Coupure);
+    w->Picture1_MouseMove(w->Picture1->WorldX(kLargeur / 2), w->Picture1->WorldY(kHauteur / 2));
+    const QImage vue = w->Picture1->grab().toImage();
+    int rouges = 0;  // in the column of the pointer or one beside it
+    for (int y = 0; y < vue.height(); ++y) {
+      bool rouge = false;
+      for (int x = kLargeur / 2 - 1; x <= kLargeur / 2 + 1; ++x)
+        rouge |= vue.pixelColor(x, y) == Qt::red;
+      rouges += rouge;
+    }
+    EXPECT_GT(rouges, kHauteur * 9 / 10);
 
     if (!c.zeros) continue;
     // Zeros come back, drawn along the middle too.
