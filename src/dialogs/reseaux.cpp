@@ -141,7 +141,10 @@ void ChoisitProgression(PlotModel& m, int progression) {
 }
 
 std::optional<MessageMoteur> RelitReseau(PlotModel& m, const ChampsReseau& champs) {
-  const int n = m.ReseauCourant;
+  return RelitReseau(m, m.ReseauCourant, champs);
+}
+
+std::optional<MessageMoteur> RelitReseau(PlotModel& m, int n, const ChampsReseau& champs) {
   if (!Defini(m, n)) return std::nullopt;
   const float min = RelitNombre(champs.Text2).valeur;
   const float max = RelitNombre(champs.Text3).valeur;

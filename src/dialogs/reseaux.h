@@ -95,6 +95,9 @@ void ChoisitProgression(PlotModel& m, int progression);
 // unless the progression they give is refused; then the message comes back
 // and the network stays as it was.
 std::optional<MessageMoteur> RelitReseau(PlotModel& m, const ChampsReseau& champs);
+// The same for network n, which the dialog was loaded for: it still holds
+// the user's edits when ReseauCourant has already moved on to another one.
+std::optional<MessageMoteur> RelitReseau(PlotModel& m, int n, const ChampsReseau& champs);
 
 // The table of values of network ReseauCourant, with its list as shown.
 class TableauValeurs {
