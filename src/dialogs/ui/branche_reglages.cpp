@@ -4,6 +4,7 @@
 
 #include "dialogs/choix_variable.h"
 #include "dialogs/ui/choisirfonc.h"
+#include "dialogs/ui/dialogues_reseaux.h"
 #include "dialogs/ui/fcalage.h"
 #include "dialogs/ui/topniveau.h"
 #include "plot/ui/newtrace.h"
@@ -28,12 +29,13 @@ void ApresChoix(Newtrace& trace, EffetChoix effet) {
   if (effet == EffetChoix::Axe) {
     if (FCalage* f = Existant<FCalage>(trace)) f->Form_Load();
   }
+  if (auto* reseaux = Existant<DialoguesReseaux>(trace)) reseaux->ApresChoix(effet);
   if (effet != EffetChoix::Aucun) trace.Form_Activate();
 }
 
 }  // namespace
 
-void BrancheReglages(Newtrace& trace, Platform& /*platform*/) {
+void BrancheReglages(Newtrace& trace, Platform& platform) {
   const auto redessine = [&trace] { trace.Form_Activate(); };
   const auto choisit = [&trace](const std::string& choixPour) {
     Dialogue<Choisirfonc>(trace, [&trace] {
@@ -48,6 +50,9 @@ void BrancheReglages(Newtrace& trace, Platform& /*platform*/) {
       return new FCalage(trace.Modele(), redessine, choisit, &trace);
     }).Ouvre();
   });
+  auto* reseaux = new DialoguesReseaux(trace, platform.messages, choisit);
+  trace.BrancheNiveaux([reseaux] { reseaux->MontreGereiso(); });
+  trace.BrancheChoixniveau([reseaux] { reseaux->MontreChoixniveau(); });
   trace.BrancheTitres([&trace, redessine] {
     Dialogue<Topniveau>(trace, [&] {
       return new Topniveau(trace.Modele(), redessine, &trace);

@@ -7,21 +7,13 @@
 
 #include "dialogs/reseaux.h"
 #include "dialogs/ui/liste_selection.h"
-
-namespace {
-
-QString Texte(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
+#include "dialogs/ui/texte_qt.h"
 
 Choixniveau::Choixniveau(PlotModel& modele, QWidget* parent)
-    : QWidget(parent, Qt::Window), modele_(modele) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Texte(kTitreChoixniveau));
+    : FenetreReglage(parent), modele_(modele) {
+  setWindowTitle(TexteQt(kTitreChoixniveau));
   auto* colonne = new QVBoxLayout(this);
-  colonne->addWidget(new QLabel(Texte(kLegendeChoixniveau), this));
+  colonne->addWidget(new QLabel(TexteQt(kLegendeChoixniveau), this));
   Listniveau = new QListWidget(this);
   colonne->addWidget(Listniveau, 1);
   Accepte = new QPushButton("Accepte", this);
@@ -29,15 +21,10 @@ Choixniveau::Choixniveau(PlotModel& modele, QWidget* parent)
   connect(Accepte, &QPushButton::clicked, this, &Choixniveau::Accepte_Click);
 }
 
-Choixniveau::~Choixniveau() {
-  // The children go after this object: none may call back into it.
-  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
-}
-
 void Choixniveau::Form_Load() {
   ChargeChoixNiveau(modele_);
   Listniveau->clear();
-  for (const std::string& nom : ListeReseaux(modele_)) Listniveau->addItem(Texte(nom));
+  for (const std::string& nom : ListeReseaux(modele_)) Listniveau->addItem(TexteQt(nom));
 }
 
 void Choixniveau::Accepte_Click() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
+#include "dialogs/ui/fenetre_reglage.h"
 #include "plot/plot_model.h"
 
 class QListWidget;
@@ -10,15 +9,14 @@ class QPushButton;
 // The choice of the network whose label injector the user places next.
 // Loading forgets the documented network; "Accepte" with a network selected
 // sets ReseauDoc and tells the plot window, then the dialog closes either
-// way. Modeless, filled anew at each opening, destroyed when closed.
-class Choixniveau : public QWidget {
+// way. Filled anew at each opening.
+class Choixniveau : public FenetreReglage {
   Q_OBJECT
 
  public:
-  explicit Choixniveau(PlotModel& modele, QWidget* parent = nullptr);
-  ~Choixniveau() override;
+  Choixniveau(PlotModel& modele, QWidget* parent);
 
-  void Form_Load();
+  void Form_Load() override;
 
   QListWidget* Listniveau = nullptr;
   QPushButton* Accepte = nullptr;

@@ -2,42 +2,25 @@
 
 #include <utility>
 
+#include "dialogs/ui/choixniveau.h"
+#include "dialogs/ui/fgereiso.h"
+#include "dialogs/ui/fisov.h"
+#include "dialogs/ui/tableau.h"
 #include "plot/ui/newtrace.h"
 
-namespace {
-
-// Shown and not closed: a closed dialog lingers until its deletion runs.
-template <class Fenetre>
-bool Ouvert(const QPointer<Fenetre>& w) {
-  return w && w->isVisible();
-}
-
-void Montre(QWidget* w) {
-  w->show();
-  w->raise();
-  w->activateWindow();
-}
-
-}  // namespace
-
-DialoguesReseaux::DialoguesReseaux(Newtrace& trace, MessageService& messages)
-    : QObject(&trace), trace_(trace), messages_(messages) {}
-
-void DialoguesReseaux::BrancheChoixVariable(
-    std::function<void(const std::string& choixPour)> montre) {
-  montreChoixVariable_ = std::move(montre);
-}
-
-void DialoguesReseaux::ChoixVariable(const std::string& choixPour) {
-  if (montreChoixVariable_) montreChoixVariable_(choixPour);
-}
+DialoguesReseaux::DialoguesReseaux(Newtrace& trace, MessageService& messages,
+                                   std::function<void(const std::string&)> choixVariable)
+    : QObject(&trace),
+      trace_(trace),
+      messages_(messages),
+      choixVariable_(std::move(choixVariable)) {}
 
 void DialoguesReseaux::ApresChoix(EffetChoix effet) {
   if (effet != EffetChoix::ReseauCree && effet != EffetChoix::ReseauModifie) return;
   RafraichitListe();
   if (effet == EffetChoix::ReseauCree) {
     MontreFisov();
-  } else if (Ouvert(fisov_)) {
+  } else if (fisov_ && fisov_->isVisible()) {
     // The network took its new variable's name and limits: the fields
     // typed before the choice would undo them.
     fisov_->Form_Load();
@@ -45,40 +28,37 @@ void DialoguesReseaux::ApresChoix(EffetChoix effet) {
 }
 
 void DialoguesReseaux::MontreGereiso() {
-  if (!Ouvert(gereiso_)) {
+  if (!gereiso_) {
     gereiso_ = new FGereiso(trace_.Modele(), messages_, &trace_);
-    gereiso_->Form_Load();
-    connect(gereiso_, &FGereiso::choixVariable, this, &DialoguesReseaux::ChoixVariable);
+    connect(gereiso_, &FGereiso::choixVariable, this,
+            [this](const std::string& pour) { choixVariable_(pour); });
     connect(gereiso_, &FGereiso::modifie, this, &DialoguesReseaux::MontreFisov);
     connect(gereiso_, &FGereiso::supprime, this, &DialoguesReseaux::Supprime);
   }
-  Montre(gereiso_);
+  gereiso_->Ouvre();
 }
 
 void DialoguesReseaux::MontreFisov() {
-  if (Ouvert(fisov_)) {
-    fisov_->Recharge();
-  } else {
+  if (!fisov_) {
     fisov_ = new Fisov(trace_.Modele(), messages_, &trace_);
-    fisov_->Form_Load();
     connect(fisov_, &Fisov::montreTableau, this, &DialoguesReseaux::MontreTableau);
-    connect(fisov_, &Fisov::choixVariable, this, &DialoguesReseaux::ChoixVariable);
+    connect(fisov_, &Fisov::choixVariable, this,
+            [this](const std::string& pour) { choixVariable_(pour); });
     connect(fisov_, &Fisov::ecrit, this, &DialoguesReseaux::RafraichitListe);
   }
+  fisov_->OuvreCourant();
   // The table follows the network being edited.
-  if (Ouvert(tableau_)) tableau_->Form_Load();
-  Montre(fisov_);
+  if (tableau_ && tableau_->isVisible()) tableau_->Form_Load();
 }
 
 void DialoguesReseaux::MontreTableau() {
-  if (!Ouvert(tableau_)) tableau_ = new Tableau(trace_.Modele(), messages_, &trace_);
-  tableau_->Form_Load();
-  Montre(tableau_);
+  if (!tableau_) tableau_ = new Tableau(trace_.Modele(), messages_, &trace_);
+  tableau_->Ouvre();
 }
 
 void DialoguesReseaux::Supprime(int reseau) {
-  const bool fisov = Ouvert(fisov_);
-  const bool tableau = Ouvert(tableau_);
+  const bool fisov = fisov_ && fisov_->isVisible();
+  const bool tableau = tableau_ && tableau_->isVisible();
   if (!fisov && !tableau) return;
   // The open dialogs edit one network; deleting another must not turn them
   // onto a different one.
@@ -95,14 +75,13 @@ void DialoguesReseaux::Supprime(int reseau) {
 }
 
 void DialoguesReseaux::RafraichitListe() {
-  if (gereiso_) gereiso_->Form_Load();
+  if (gereiso_ && gereiso_->isVisible()) gereiso_->Form_Load();
 }
 
 void DialoguesReseaux::MontreChoixniveau() {
-  // Filled anew at each opening.
-  delete choixniveau_.data();
-  choixniveau_ = new Choixniveau(trace_.Modele(), &trace_);
-  choixniveau_->Form_Load();
-  connect(choixniveau_, &Choixniveau::documente, &trace_, &Newtrace::DocumentationChoisie);
-  Montre(choixniveau_);
+  if (!choixniveau_) {
+    choixniveau_ = new Choixniveau(trace_.Modele(), &trace_);
+    connect(choixniveau_, &Choixniveau::documente, &trace_, &Newtrace::DocumentationChoisie);
+  }
+  choixniveau_->Ouvre();
 }

@@ -7,19 +7,11 @@
 #include "dialogs/choix_variable.h"
 #include "dialogs/reseaux.h"
 #include "dialogs/ui/liste_selection.h"
-
-namespace {
-
-QString Texte(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
+#include "dialogs/ui/texte_qt.h"
 
 FGereiso::FGereiso(PlotModel& modele, MessageService& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), modele_(modele), messages_(messages) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Texte(kTitreGereiso));
+    : FenetreReglage(parent), modele_(modele), messages_(messages) {
+  setWindowTitle(TexteQt(kTitreGereiso));
   auto* grille = new QGridLayout(this);
   Listiso = new QListWidget(this);
   Ajoute = new QPushButton("AJOUTE", this);
@@ -38,15 +30,10 @@ FGereiso::FGereiso(PlotModel& modele, MessageService& messages, QWidget* parent)
   connect(Accepte, &QPushButton::clicked, this, &FGereiso::Accepte_Click);
 }
 
-FGereiso::~FGereiso() {
-  // The children go after this object: none may call back into it.
-  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
-}
-
 void FGereiso::Form_Load() {
   const int ligne = LigneChoisie(*Listiso);
   Listiso->clear();
-  for (const std::string& nom : ListeReseaux(modele_)) Listiso->addItem(Texte(nom));
+  for (const std::string& nom : ListeReseaux(modele_)) Listiso->addItem(TexteQt(nom));
   if (ligne >= 0 && ligne < Listiso->count()) Listiso->item(ligne)->setSelected(true);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
 #include <string>
 
+#include "dialogs/ui/fenetre_reglage.h"
 #include "platform/services.h"
 #include "plot/plot_model.h"
 
@@ -11,18 +11,16 @@ class QPushButton;
 
 // The list of iso-level networks: "AJOUTE" asks the variable chooser for a
 // new network, "MODIFIE" opens the network dialog on the selected one,
-// "SUPPRIME" deletes it, "ACCEPTE" closes the list. Modeless, destroyed when
-// closed.
-class FGereiso : public QWidget {
+// "SUPPRIME" deletes it, "ACCEPTE" closes the list.
+class FGereiso : public FenetreReglage {
   Q_OBJECT
 
  public:
-  FGereiso(PlotModel& modele, MessageService& messages, QWidget* parent = nullptr);
-  ~FGereiso() override;
+  FGereiso(PlotModel& modele, MessageService& messages, QWidget* parent);
 
   // Listiso from NomReseau(1..NbReseaux); the selection stays on its row
   // where the row still exists.
-  void Form_Load();
+  void Form_Load() override;
 
   QListWidget* Listiso = nullptr;
   QPushButton* Ajoute = nullptr;

@@ -12,37 +12,28 @@
 
 #include "dialogs/calage_nombre.h"
 #include "dialogs/choix_variable.h"
+#include "dialogs/ui/texte_qt.h"
 
 namespace {
 
 constexpr std::array<const char*, 3> kProgressions = {"Arithmétique", "Géométrique",
                                                       "Tableau de valeurs"};
 
-QString Texte(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 std::string Chaine(const QLineEdit* champ) {
-  return champ->text().toStdString();
+  return TexteStd(champ->text());
 }
 
 }  // namespace
 
 Fisov::Fisov(PlotModel& modele, MessageService& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), modele_(modele), messages_(messages) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Texte(kTitreFisov));
+    : FenetreReglage(parent), modele_(modele), messages_(messages) {
+  setWindowTitle(TexteQt(kTitreFisov));
   BuildControls();
-}
-
-Fisov::~Fisov() {
-  // The children go after this object: none may call back into it.
-  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
 }
 
 void Fisov::BuildControls() {
   auto* colonne = new QVBoxLayout(this);
-  auto* entete = new QLabel(Texte(kEnteteFisov), this);
+  auto* entete = new QLabel(TexteQt(kEnteteFisov), this);
   QFont gras = entete->font();
   gras.setBold(true);
   entete->setFont(gras);
@@ -80,15 +71,15 @@ void Fisov::BuildControls() {
   auto* cadre = new QGroupBox("Progression:", this);
   auto* options = new QHBoxLayout(cadre);
   for (int k = 0; k < 3; ++k) {
-    Option[k] = new QRadioButton(Texte(kProgressions[k]), cadre);
+    Option[k] = new QRadioButton(TexteQt(kProgressions[k]), cadre);
     options->addWidget(Option[k]);
     connect(Option[k], &QRadioButton::clicked, this, [this, k] { Option_Click(k + 1); });
   }
   colonne->addWidget(cadre);
 
   auto* boutons = new QHBoxLayout;
-  AccesTableau = new QPushButton(Texte("Accés Tableau"), this);
-  ChoixReseau = new QPushButton(Texte("Choix du réseau :"), this);
+  AccesTableau = new QPushButton(TexteQt("Accés Tableau"), this);
+  ChoixReseau = new QPushButton(TexteQt("Choix du réseau :"), this);
   Accepte = new QPushButton("ACCEPTE", this);
   boutons->addWidget(AccesTableau);
   boutons->addWidget(ChoixReseau);
@@ -96,9 +87,9 @@ void Fisov::BuildControls() {
   boutons->addWidget(Accepte);
   colonne->addLayout(boutons);
 
-  connect(Text2, &QLineEdit::editingFinished, this, &Fisov::Text2_LostFocus);
-  connect(Text3, &QLineEdit::editingFinished, this, &Fisov::Text3_LostFocus);
-  connect(Text4, &QLineEdit::editingFinished, this, &Fisov::Text4_LostFocus);
+  SurPerteFocus(Text2, [this] { Text2_LostFocus(); });
+  SurPerteFocus(Text3, [this] { Text3_LostFocus(); });
+  SurPerteFocus(Text4, [this] { Text4_LostFocus(); });
   connect(AccesTableau, &QPushButton::clicked, this, &Fisov::AccesTableau_Click);
   connect(ChoixReseau, &QPushButton::clicked, this, &Fisov::ChoixReseau_Click);
   connect(Accepte, &QPushButton::clicked, this, &Fisov::Accepte_Click);
@@ -112,14 +103,14 @@ void Fisov::Form_Load() {
 }
 
 void Fisov::Affiche(const ChampsReseau& c) {
-  Label2->setText(Texte(c.Label2));
-  Text1->setText(Texte(c.Text1));
-  Text2->setText(Texte(c.Text2));
-  Text3->setText(Texte(c.Text3));
-  Text4->setText(Texte(c.Text4));
-  Text5->setText(Texte(c.Text5));
-  Label10->setText(Texte(c.Label10));
-  Label11->setText(Texte(c.Label11));
+  Label2->setText(TexteQt(c.Label2));
+  Text1->setText(TexteQt(c.Text1));
+  Text2->setText(TexteQt(c.Text2));
+  Text3->setText(TexteQt(c.Text3));
+  Text4->setText(TexteQt(c.Text4));
+  Text5->setText(TexteQt(c.Text5));
+  Label10->setText(TexteQt(c.Label10));
+  Label11->setText(TexteQt(c.Label11));
   for (int k = 0; k < 3; ++k) Option[k]->setChecked(c.progression == k + 1);
   AccesTableau->setVisible(c.accesTableau);
 }
@@ -143,16 +134,18 @@ bool Fisov::Ecrit() {
   return true;
 }
 
-void Fisov::Recharge() {
-  if (!Ecrit() && reseau_ >= 1 && reseau_ < static_cast<int>(modele_.ReseauProgression.size())) {
+void Fisov::OuvreCourant() {
+  if (isVisible() && !Ecrit() && reseau_ >= 1 &&
+      reseau_ < static_cast<int>(modele_.ReseauProgression.size())) {
     modele_.ReseauProgression[reseau_] = progressionChargee_;
   }
-  Form_Load();
+  Ouvre();
 }
 
 void Fisov::Abandonne() {
   sansEcrire_ = true;
   close();
+  sansEcrire_ = false;
 }
 
 void Fisov::Option_Click(int progression) {
@@ -161,7 +154,7 @@ void Fisov::Option_Click(int progression) {
 }
 
 void Fisov::Relit(QLineEdit* champ) {
-  champ->setText(Texte(RelitNombre(Chaine(champ)).texte));
+  champ->setText(TexteQt(RelitNombre(Chaine(champ)).texte));
 }
 
 void Fisov::Text2_LostFocus() {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <string>
 
 #include "dialogs/reseaux.h"
+#include "dialogs/ui/fenetre_reglage.h"
 #include "platform/services.h"
 
 class QLabel;
@@ -15,22 +15,20 @@ class QRadioButton;
 // The set-up of one iso-level network: name, limits, step, label format and
 // progression. It is loaded for network ReseauCourant and writes its fields
 // back into that network whenever it closes; a progression that would never
-// end is refused with a message and the dialog stays open. Modeless,
-// destroyed when closed.
-class Fisov : public QWidget {
+// end is refused with a message and the dialog stays open.
+class Fisov : public FenetreReglage {
   Q_OBJECT
 
  public:
-  Fisov(PlotModel& modele, MessageService& messages, QWidget* parent = nullptr);
-  ~Fisov() override;
+  Fisov(PlotModel& modele, MessageService& messages, QWidget* parent);
 
   // The fields from network ReseauCourant.
-  void Form_Load();
-  // Another network becomes current while the dialog is open: the fields go
-  // back into the network they were loaded for, then the dialog loads
-  // ReseauCourant. A refused progression leaves the earlier network
-  // wholly as it was, its progression included.
-  void Recharge();
+  void Form_Load() override;
+  // Opens the dialog on network ReseauCourant. When it is already open, its
+  // fields first go back into the network they were loaded for; a refused
+  // progression then leaves that network wholly as it was, its progression
+  // included.
+  void OuvreCourant();
   // The network it edits is deleted: it closes without writing anything.
   void Abandonne();
   // The network the fields belong to; later networks move down one place

@@ -7,25 +7,12 @@
 #include <QVBoxLayout>
 
 #include "dialogs/ui/liste_selection.h"
-
-namespace {
-
-QString Texte(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
+#include "dialogs/ui/texte_qt.h"
 
 Tableau::Tableau(PlotModel& modele, MessageService& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), modele_(modele), messages_(messages) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Texte(kTitreTableau));
+    : FenetreReglage(parent), modele_(modele), messages_(messages) {
+  setWindowTitle(TexteQt(kTitreTableau));
   BuildControls();
-}
-
-Tableau::~Tableau() {
-  // The children go after this object: none may call back into it.
-  for (QObject* enfant : findChildren<QObject*>()) enfant->disconnect(this);
 }
 
 void Tableau::BuildControls() {
@@ -54,15 +41,15 @@ void Tableau::Form_Load() {
 
 void Tableau::Affiche() {
   Combo1->clear();
-  for (const std::string& valeur : table_.Liste()) Combo1->addItem(Texte(valeur));
+  for (const std::string& valeur : table_.Liste()) Combo1->addItem(TexteQt(valeur));
 }
 
 void Tableau::Entree_Enter() {
-  table_.entree = Entree->text().toStdString();
+  table_.entree = TexteStd(Entree->text());
   if (const auto refus = table_.Ajoute(modele_)) {
     messages_.Show(refus->texte, refus->titre, refus->icone, Boutons::Ok);
   }
-  Entree->setText(Texte(table_.entree));
+  Entree->setText(TexteQt(table_.entree));
   Affiche();
 }
 

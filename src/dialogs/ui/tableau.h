@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "dialogs/reseaux.h"
+#include "dialogs/ui/fenetre_reglage.h"
 #include "platform/services.h"
 
 class QLineEdit;
@@ -11,16 +10,15 @@ class QPushButton;
 
 // The table of levels of network ReseauCourant: Enter in the entry field
 // adds the value typed, "Oter" removes the selected one; each change goes
-// into the network at once. Modeless, destroyed when closed.
-class Tableau : public QWidget {
+// into the network at once.
+class Tableau : public FenetreReglage {
   Q_OBJECT
 
  public:
-  Tableau(PlotModel& modele, MessageService& messages, QWidget* parent = nullptr);
-  ~Tableau() override;
+  Tableau(PlotModel& modele, MessageService& messages, QWidget* parent);
 
   // The list from the table of network ReseauCourant.
-  void Form_Load();
+  void Form_Load() override;
   // The network the list shows; later networks move down one place when an
   // earlier one is deleted.
   int Reseau() const { return reseau_; }

@@ -9,14 +9,16 @@
 #include <QTest>
 #include <algorithm>
 #include <ostream>
-#include <string>
-#include <vector>
 
 #include "dialogs/calage_nombre.h"
-#include "dialogs/choix_variable.h"
 #include "dialogs/reseaux.h"
+#include "dialogs/ui/choisirfonc.h"
+#include "dialogs/ui/choixniveau.h"
 #include "dialogs/ui/dialogues_reseaux.h"
-#include "plot/ui/newtrace_fixture.h"
+#include "dialogs/ui/fgereiso.h"
+#include "dialogs/ui/fisov.h"
+#include "dialogs/ui/reglages_fixture.h"
+#include "dialogs/ui/tableau.h"
 
 namespace {
 
@@ -29,18 +31,8 @@ QStringList Lignes(const QListWidget* liste) {
   return lignes;
 }
 
-void Selectionne(QListWidget* liste, int ligne) {
-  const QRect r = liste->visualItemRect(liste->item(ligne));
-  QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-}
-
-void Tape(QLineEdit* champ, const QString& texte) {
-  champ->clear();
-  QTest::keyClicks(champ, texte);
-}
-
 void Entre(QLineEdit* champ, const QString& texte) {
-  Tape(champ, texte);
+  Taper(champ, texte);
   QTest::keyClick(champ, Qt::Key_Return);
 }
 
@@ -49,33 +41,34 @@ bool Ouvert(const Fenetre* f) {
   return f && f->isVisible();
 }
 
-// The plot window of an analysis with its network dialogs given to it; the
-// variable chooser is played by the test: it records what it was asked for
-// and Choisit answers as the user would.
-class ReseauxDialoguesTest : public NewtraceTest {
+// The plot window of an analysis with its settings dialogs, the list of
+// networks opened from its menu.
+class ReseauxDialoguesTest : public ReglagesTest {
  protected:
   void SetUp() override {
-    NewtraceTest::SetUp();
-    r = new DialoguesReseaux(*w, tp.messages);
-    r->BrancheChoixVariable([this](const std::string& pour) { demandes.push_back(pour); });
-    w->BrancheNiveaux([this] { r->MontreGereiso(); });
-    w->BrancheChoixniveau([this] { r->MontreChoixniveau(); });
+    ReglagesTest::SetUp();
+    r = Dialogue<DialoguesReseaux>();
+    ASSERT_NE(r, nullptr);
     w->Niveaux->trigger();
+  }
+
+  // The variable chooser, opened for `pour`, takes `variable`.
+  void Choisit(int variable, const char* pour = "Nouveau Réseau") {
+    Choisirfonc* c = Dialogue<Choisirfonc>();
+    ASSERT_TRUE(Ouvert(c));
+    EXPECT_EQ(c->Label2->text(), QString::fromUtf8(pour));
+    CliquerLigne(c->Variables, variable - 1);
+    Cliquer(c->Accepte);
   }
 
   PlotModel& M() { return w->Modele(); }
 
-  void Choisit(int variable) {
-    ASSERT_FALSE(demandes.empty());
-    r->ApresChoix(AppliqueChoix(M(), demandes.back(), variable - 1));
-  }
-
   void Remplit(const QString& nom, const QString& min, const QString& max, const QString& pas) {
     Fisov* f = r->Reseau();
-    Tape(f->Text1, nom);
-    Tape(f->Text2, min);
-    Tape(f->Text3, max);
-    Tape(f->Text4, pas);
+    Taper(f->Text1, nom);
+    Taper(f->Text2, min);
+    Taper(f->Text3, max);
+    Taper(f->Text4, pas);
   }
 
   // Network 1: power from 1 to 2 in steps of 0.25. Network 2: power at the
@@ -97,7 +90,7 @@ class ReseauxDialoguesTest : public NewtraceTest {
     Entre(t->Entree, "1.2");
     Entre(t->Entree, "1.8");
     QTest::mouseClick(t->Accepte, Qt::LeftButton);
-    Tape(f->Text1, "Table puissance");
+    Taper(f->Text1, "Table puissance");
     QTest::mouseClick(f->Accepte, Qt::LeftButton);
   }
 
@@ -135,7 +128,6 @@ class ReseauxDialoguesTest : public NewtraceTest {
   int PixelsDesNoms(QRgb c) const { return Pixels(c, 0, 0.2); }
 
   DialoguesReseaux* r = nullptr;
-  std::vector<std::string> demandes;
 };
 
 TEST_F(ReseauxDialoguesTest, TheMenuOpensTheListInIsoLevelModeWithItsCaptions) {
@@ -150,7 +142,6 @@ TEST_F(ReseauxDialoguesTest, TheMenuOpensTheListInIsoLevelModeWithItsCaptions) {
   EXPECT_EQ(g->Listiso->count(), 0);
 
   QTest::mouseClick(g->Ajoute, Qt::LeftButton);
-  EXPECT_EQ(demandes, std::vector<std::string>{"Nouveau Réseau"});
   Choisit(kPower);
   Fisov* f = r->Reseau();
   ASSERT_TRUE(Ouvert(f));
@@ -214,20 +205,20 @@ TEST_F(ReseauxDialoguesTest, ModifyReloadsTheSelectedNetworkAndDeleteMovesTheNex
   QTest::mouseClick(g->Modifie, Qt::LeftButton);  // nothing selected
   EXPECT_FALSE(Ouvert(r->Reseau()));
 
-  Selectionne(g->Listiso, 0);
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   Fisov* f = r->Reseau();
   ASSERT_TRUE(Ouvert(f));
   EXPECT_EQ(M().ReseauCourant, 1);
   EXPECT_EQ(f->Text2->text(), "1");
   EXPECT_EQ(f->Text4->text(), "0.25");
-  Tape(f->Text1, "Puissance");
-  Tape(f->Text3, "2.5");
+  Taper(f->Text1, "Puissance");
+  Taper(f->Text3, "2.5");
   QTest::mouseClick(f->Accepte, Qt::LeftButton);
   EXPECT_EQ(M().ReseauMax[1], 2.5f);
   EXPECT_EQ(Lignes(g->Listiso), (QStringList{"Puissance", "Table puissance"}));
 
-  Selectionne(g->Listiso, 0);
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Supprime, Qt::LeftButton);
   EXPECT_EQ(Lignes(g->Listiso), QStringList{"Table puissance"});
   ASSERT_EQ(M().NbReseaux, 1);
@@ -299,12 +290,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReseauxDialoguesTest, ModifyWhileTheDialogIsOpenStoresItsNetworkThenLoadsTheSelectedOne) {
   DefinitDeuxReseaux();
   FGereiso* g = r->Gereiso();
-  Selectionne(g->Listiso, 0);
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   Fisov* f = r->Reseau();
-  Tape(f->Text3, "1.75");
+  Taper(f->Text3, "1.75");
 
-  Selectionne(g->Listiso, 1);
+  CliquerLigne(g->Listiso, 1);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   EXPECT_EQ(r->Reseau(), f);  // the same window, reloaded
   EXPECT_EQ(M().ReseauCourant, 2);
@@ -316,8 +307,8 @@ TEST_F(ReseauxDialoguesTest, ModifyWhileTheDialogIsOpenStoresItsNetworkThenLoads
   // An endless progression typed for network 2 is refused on the way to
   // network 1, and network 2 keeps its table progression.
   QTest::mouseClick(f->Option[0], Qt::LeftButton);
-  Tape(f->Text4, "0");
-  Selectionne(g->Listiso, 0);
+  Taper(f->Text4, "0");
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   ASSERT_EQ(tp.messages.shown.size(), 1u);
   EXPECT_EQ(tp.messages.shown[0].text, kPasNul);
@@ -329,14 +320,14 @@ TEST_F(ReseauxDialoguesTest, ModifyWhileTheDialogIsOpenStoresItsNetworkThenLoads
 TEST_F(ReseauxDialoguesTest, DeletingAnotherNetworkKeepsTheOpenDialogsOnTheirOwn) {
   DefinitDeuxReseaux();
   FGereiso* g = r->Gereiso();
-  Selectionne(g->Listiso, 1);
+  CliquerLigne(g->Listiso, 1);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   Fisov* f = r->Reseau();
   QTest::mouseClick(f->AccesTableau, Qt::LeftButton);
   Tableau* t = r->Table();
-  Tape(f->Text1, "Renomme");
+  Taper(f->Text1, "Renomme");
 
-  Selectionne(g->Listiso, 0);
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Supprime, Qt::LeftButton);
   ASSERT_EQ(M().NbReseaux, 1);
   EXPECT_EQ(M().ReseauCourant, 1);
@@ -349,10 +340,10 @@ TEST_F(ReseauxDialoguesTest, DeletingAnotherNetworkKeepsTheOpenDialogsOnTheirOwn
   EXPECT_EQ(Lignes(g->Listiso), QStringList{"Renomme"});
 
   // Deleting the network being edited closes its dialogs without writing.
-  Selectionne(g->Listiso, 0);
+  CliquerLigne(g->Listiso, 0);
   QTest::mouseClick(g->Modifie, Qt::LeftButton);
   f = r->Reseau();
-  Tape(f->Text1, "Perdu");
+  Taper(f->Text1, "Perdu");
   QTest::mouseClick(g->Supprime, Qt::LeftButton);
   EXPECT_FALSE(Ouvert(f));
   EXPECT_FALSE(Ouvert(t));
@@ -365,10 +356,9 @@ TEST_F(ReseauxDialoguesTest, ANewVariableRefreshesTheOpenDialogAndTheList) {
   QTest::mouseClick(r->Gereiso()->Ajoute, Qt::LeftButton);
   Choisit(kPower);
   Fisov* f = r->Reseau();
-  Tape(f->Text2, "1.1");
+  Taper(f->Text2, "1.1");
   QTest::mouseClick(f->ChoixReseau, Qt::LeftButton);
-  EXPECT_EQ(demandes.back(), "Modification Réseau");
-  Choisit(kAmplitude);
+  Choisit(kAmplitude, "Modification Réseau");
   EXPECT_EQ(f->Label2->text(), "Amplitude");
   EXPECT_EQ(f->Text1->text(), "ISO-Amplitude");
   EXPECT_EQ(f->Text2->text().toStdString(), TexteDecimal(M().VarMin[kAmplitude]));
@@ -388,8 +378,10 @@ TEST_F(ReseauxDialoguesTest, NumericFieldsAreRewrittenWhenTheyLoseTheFocus) {
     const char* tape;
     const char* lu;
   } cas[] = {{f->Text2, "12,5", "12"}, {f->Text3, "abc", "0"}, {f->Text4, "5.E-6", "0.000005"}};
+  Active(f);
   for (const auto& c : cas) {
-    Entre(c.champ, c.tape);
+    Taper(c.champ, c.tape);
+    f->Text1->setFocus();
     EXPECT_EQ(c.champ->text(), c.lu) << c.tape;
   }
 }
@@ -403,15 +395,14 @@ TEST_F(ReseauxDialoguesTest, TheListAndTheTableRefuseAnEntryPastTheirMaximum) {
     QTest::mouseClick(f->Accepte, Qt::LeftButton);
   }
   ASSERT_TRUE(tp.messages.shown.empty());
-  const size_t demandesAvant = demandes.size();
   QTest::mouseClick(r->Gereiso()->Ajoute, Qt::LeftButton);
   ASSERT_EQ(tp.messages.shown.size(), 1u);
   EXPECT_EQ(tp.messages.shown[0].text, "Maximum atteint");
   EXPECT_EQ(tp.messages.shown[0].title, "Nouveau reseau");
-  EXPECT_EQ(demandes.size(), demandesAvant);
+  EXPECT_FALSE(Ouvert(Dialogue<Choisirfonc>()));
   EXPECT_EQ(M().NbReseaux, 6);
 
-  Selectionne(r->Gereiso()->Listiso, 2);
+  CliquerLigne(r->Gereiso()->Listiso, 2);
   QTest::mouseClick(r->Gereiso()->Modifie, Qt::LeftButton);
   QTest::mouseClick(r->Reseau()->Option[2], Qt::LeftButton);
   QTest::mouseClick(r->Reseau()->AccesTableau, Qt::LeftButton);
@@ -428,7 +419,7 @@ TEST_F(ReseauxDialoguesTest, TheListAndTheTableRefuseAnEntryPastTheirMaximum) {
   // "Oter" on the second value closes the gap in the list and the table.
   QTest::mouseClick(t->Oter, Qt::LeftButton);  // nothing selected
   EXPECT_EQ(M().NbValeursTable[3], 25);
-  Selectionne(t->Combo1, 1);
+  CliquerLigne(t->Combo1, 1);
   QTest::mouseClick(t->Oter, Qt::LeftButton);
   EXPECT_EQ(M().NbValeursTable[3], 24);
   EXPECT_EQ(M().TableNiveaux[3][2], 30.0f);
@@ -447,7 +438,7 @@ TEST_F(ReseauxDialoguesTest, DocChoosesTheNetworkWhoseInjectorIsPlacedNext) {
   EXPECT_EQ(M().ReseauDoc, -1);
   EXPECT_EQ(M().ModeDoc, 0);
 
-  Selectionne(c->Listniveau, 1);
+  CliquerLigne(c->Listniveau, 1);
   QTest::mouseClick(c->Accepte, Qt::LeftButton);
   EXPECT_FALSE(Ouvert(c));
   EXPECT_EQ(M().ReseauDoc, 2);
