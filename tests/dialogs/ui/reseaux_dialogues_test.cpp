@@ -126,6 +126,7 @@ class ReseauxDialoguesTest : public ReglagesTest {
     return n;
   }
   int PixelsDesNoms(QRgb c) const { return Pixels(c, 0, 0.2); }
+  int PixelsDesLignes(QRgb c) const { return Pixels(c, 0.25, 1); }
 
   DialoguesReseaux* r = nullptr;
 };
@@ -178,6 +179,8 @@ TEST_F(ReseauxDialoguesTest, TwoNetworksOnPowerAreListedStoredAndDrawnInTheirCol
   w->Redraw->trigger();
   EXPECT_EQ(PixelsDesNoms(rouge), 0);
   EXPECT_EQ(PixelsDesNoms(vert), 0);
+  EXPECT_EQ(PixelsDesLignes(rouge), 0);
+  EXPECT_EQ(PixelsDesLignes(vert), 0);
 
   DefinitDeuxReseaux();
   EXPECT_EQ(Lignes(r->Gereiso()->Listiso), (QStringList{"ISO-Power spectrum", "Table puissance"}));
@@ -197,6 +200,8 @@ TEST_F(ReseauxDialoguesTest, TwoNetworksOnPowerAreListedStoredAndDrawnInTheirCol
   w->Redraw->trigger();
   EXPECT_GT(PixelsDesNoms(rouge), 20);
   EXPECT_GT(PixelsDesNoms(vert), 20);
+  EXPECT_GT(PixelsDesLignes(rouge), 200);
+  EXPECT_GT(PixelsDesLignes(vert), 100);
 }
 
 TEST_F(ReseauxDialoguesTest, ModifyReloadsTheSelectedNetworkAndDeleteMovesTheNextOneDown) {
@@ -231,6 +236,8 @@ TEST_F(ReseauxDialoguesTest, ModifyReloadsTheSelectedNetworkAndDeleteMovesTheNex
   w->Redraw->trigger();
   EXPECT_GT(PixelsDesNoms(qRgb(255, 0, 0)), 20);
   EXPECT_EQ(PixelsDesNoms(qRgb(0, 255, 0)), 0);
+  EXPECT_GT(PixelsDesLignes(qRgb(255, 0, 0)), 100);
+  EXPECT_EQ(PixelsDesLignes(qRgb(0, 255, 0)), 0);
 }
 
 struct ProgressionSansFin {
