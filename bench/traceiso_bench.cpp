@@ -1,9 +1,10 @@
 // Iso lines of 20 levels of the power over the grid of a 65535-sample,
-// 44-scale analysis run, frequency on a base-2 logarithmic axis, three ways
-// in one run: drawn into a 1200 x 800 image surface with line width 2 and a
-// placed injector (what the plot window does), the same segments collected
-// as values without drawing, and a peer that visits every level of every
-// cell with the range test, as a plain level loop per cell would.
+// 44-scale analysis run, frequency on a base-2 logarithmic axis, in one run:
+// drawn into a 1200 x 800 image surface with line width 2 and a placed
+// injector (what the plot window does), the same segments collected as
+// values without drawing, and two peers: every level of every cell through
+// the range test, as a plain level loop per cell would, and every segment
+// drawn one Line at a time by the painter instead of as stamped batches.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -14,6 +15,9 @@
 #include "plot/declarations.h"
 #include "plot/niveaux.h"
 #include "plot/traceiso.h"
+
+// The forwarding surface of the plot tests.
+#include "../tests/plot/relais_surface.h"
 
 namespace {
 
@@ -66,17 +70,35 @@ PlotModel& LeModele() {
   return m;
 }
 
-void BM_TraceisoImage(benchmark::State& state) {
-  const PlotModel& m = LeModele();
-  ImageSurface plot(1200, 800);
+// Counts the lines that reach the surface.
+class Compteur : public RelaisSurface {
+ public:
+  using RelaisSurface::RelaisSurface;
+  void Line(double a, double b, double c, double d) override {
+    ++lignes;
+    RelaisSurface::Line(a, b, c, d);
+  }
+  long lignes = 0;
+};
+
+void Prepare(const PlotModel& m, ImageSurface& plot) {
   plot.SetScale(m.XMin, m.YMax, m.XMax - m.XMin, m.YMin - m.YMax);
   plot.SetForeColor(RGB(255, 0, 0));
   plot.SetDrawWidth(2);
   plot.SetFont(3, false);
+}
+
+void BM_TraceisoImage(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  ImageSurface plot(1200, 800);
+  Prepare(m, plot);
   for (auto _ : state) {
     Traceiso(m, plot);
     benchmark::DoNotOptimize(plot.PixelAt(600, 400));
   }
+  Compteur compteur(plot);
+  Traceiso(m, compteur);
+  state.counters["lines"] = static_cast<double>(compteur.lignes);
   const std::vector<TraitIso> traits = TraitsIso(m);
   int etiquettes = 0;
   for (const TraitIso& t : traits) etiquettes += t.etiquette;
@@ -86,11 +108,45 @@ void BM_TraceisoImage(benchmark::State& state) {
       static_cast<double>(Niveaux(1, m.IsoMin, m.IsoMax, m.IsoPas, {}).size());
 }
 
+// The tracer's own share: the same call on a surface that draws nothing.
+class Muette : public Compteur {
+ public:
+  using Compteur::Compteur;
+  void Line(double, double, double, double) override { ++lignes; }
+  void Print(std::string_view) override {}
+};
+
+void BM_TraceisoNoPixels(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  ImageSurface plot(1200, 800);
+  Prepare(m, plot);
+  Muette muette(plot);
+  for (auto _ : state) {
+    Traceiso(m, muette);
+    benchmark::DoNotOptimize(muette.lignes);
+  }
+}
+
 void BM_TraitsIsoValues(benchmark::State& state) {
   const PlotModel& m = LeModele();
   for (auto _ : state) {
     std::vector<TraitIso> traits = TraitsIso(m);
     benchmark::DoNotOptimize(traits.data());
+  }
+}
+
+// The same segments, every one drawn through Line: what the stamped batches
+// save.
+void BM_PeerEverySegmentDrawn(benchmark::State& state) {
+  const PlotModel& m = LeModele();
+  ImageSurface plot(1200, 800);
+  Prepare(m, plot);
+  for (auto _ : state) {
+    for (const TraitIso& t : TraitsIso(m)) {
+      plot.Line(LogBase(m.XBase, t.x1), LogBase(m.YBase, t.y1), LogBase(m.XBase, t.x2),
+                LogBase(m.YBase, t.y2));
+    }
+    benchmark::DoNotOptimize(plot.PixelAt(600, 400));
   }
 }
 
@@ -115,8 +171,10 @@ void BM_PeerLevelLoopPerCell(benchmark::State& state) {
 }
 
 BENCHMARK(BM_TraceisoImage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TraceisoNoPixels)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TraitsIsoValues)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PeerLevelLoopPerCell)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeerEverySegmentDrawn)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,7 +6,9 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -95,6 +97,94 @@ int FloorPixel(double p) {
 }
 
 }  // namespace
+
+// The pixels of every line from pixel (0, 0) to a pixel within kReach on
+// each axis, for one pen width, drawn on demand by the very routine Line
+// uses, on a scratch picture wide enough that nothing is clipped; and the
+// lines already stamped in the current batch, by start pixel and offset.
+struct ImageSurface::LineStamps {
+  static constexpr int kReach = 24;
+  static constexpr int kSide = 2 * kReach + 1;
+  static constexpr int kSeenBits = 13;
+
+  struct Stamp {
+    bool ready = false;
+    int begin = 0;
+    int count = 0;
+    int left = 0, top = 0, right = -1, bottom = -1;
+  };
+  struct Seen {
+    uint64_t key = 0;
+    uint32_t batch = 0;
+  };
+
+  explicit LineStamps(int penWidth)
+      : width(penWidth),
+        centre(kReach + penWidth + 2),
+        stamps(kSide * kSide),
+        scratch(2 * centre + 1, 2 * centre + 1),
+        seen(size_t{1} << kSeenBits) {
+    scratch.SetDrawWidth(penWidth);
+  }
+
+  // nullptr when the offset is beyond kReach.
+  const Stamp* For(int dx, int dy) {
+    if (std::abs(dx) > kReach || std::abs(dy) > kReach) return nullptr;
+    Stamp& s = stamps[static_cast<size_t>(dx + kReach) * kSide + (dy + kReach)];
+    if (!s.ready) Draw(dx, dy, s);
+    return &s;
+  }
+
+  void NewBatch() {
+    if (++batch == 0) {
+      std::fill(seen.begin(), seen.end(), Seen{});
+      batch = 1;
+    }
+  }
+
+  // True when the same line was stamped earlier in this batch; otherwise
+  // remembers it (a slot taken by another line only costs a second stamp).
+  bool AlreadyStamped(int x, int y, int dx, int dy) {
+    const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(x)) << 32) |
+                         (static_cast<uint64_t>(static_cast<uint32_t>(y)) << 12) |
+                         (static_cast<uint64_t>(dx + kReach) << 6) |
+                         static_cast<uint64_t>(dy + kReach);
+    Seen& slot = seen[(key * 0x9E3779B97F4A7C15ull) >> (64 - kSeenBits)];
+    if (slot.batch == batch && slot.key == key) return true;
+    slot = {key, batch};
+    return false;
+  }
+
+  void Draw(int dx, int dy, Stamp& s) {
+    scratch.Clear();
+    scratch.DrawPixelLine(centre, centre, centre + dx, centre + dy);
+    s.begin = static_cast<int>(offsets.size());
+    const int side = scratch.width();
+    s.left = s.top = side;
+    s.right = s.bottom = -side;
+    for (int y = 0; y < side; ++y) {
+      const QRgb* row = reinterpret_cast<const QRgb*>(scratch.image_.constScanLine(y));
+      for (int x = 0; x < side; ++x) {
+        if (row[x] == kWhite) continue;
+        offsets.push_back(QPoint(x - centre, y - centre));
+        s.left = std::min(s.left, x - centre);
+        s.right = std::max(s.right, x - centre);
+        s.top = std::min(s.top, y - centre);
+        s.bottom = std::max(s.bottom, y - centre);
+      }
+    }
+    s.count = static_cast<int>(offsets.size()) - s.begin;
+    s.ready = true;
+  }
+
+  const int width;
+  const int centre;
+  std::vector<Stamp> stamps;
+  std::vector<QPoint> offsets;
+  ImageSurface scratch;
+  std::vector<Seen> seen;
+  uint32_t batch = 0;
+};
 
 ImageSurface::ImageSurface(int width, int height)
     : image_(WhiteImage(width, height)), font_(BaseFont()), metrics_(font_, &image_) {
@@ -214,6 +304,61 @@ void ImageSurface::Line(double x1, double y1, double x2, double y2) {
   if (!ClipSegment(px1, py1, px2, py2, -margin, image_.width() + margin, image_.height() + margin))
     return;
   DrawPixelLine(FloorPixel(px1), FloorPixel(py1), FloorPixel(px2), FloorPixel(py2));
+}
+
+ImageSurface::LineStamps& ImageSurface::Stamps() {
+  if (!stamps_ || stamps_->width != drawWidth_) stamps_ = std::make_unique<LineStamps>(drawWidth_);
+  return *stamps_;
+}
+
+void ImageSurface::Lines(std::span<const WorldLine> lines) {
+  if (drawMode_ != DrawMode::Copy || drawStyle_ != LineStyle::Solid ||
+      drawWidth_ > kStampWidthMax) {
+    Surface::Lines(lines);
+    return;
+  }
+  if (lines.empty()) return;
+  LineStamps& stamps = Stamps();
+  stamps.NewBatch();
+  QRgb* bits = reinterpret_cast<QRgb*>(image_.bits());
+  const size_t stride = static_cast<size_t>(image_.bytesPerLine()) / sizeof(QRgb);
+  const int w = image_.width(), h = image_.height();
+  const QRgb rgb = ToRgb(foreColor_);
+  for (const WorldLine& l : lines) {
+    const double px1 = scale_.PixelX(l.x1), py1 = scale_.PixelY(l.y1);
+    const double px2 = scale_.PixelX(l.x2), py2 = scale_.PixelY(l.y2);
+    // Both ends inside the picture: Line would clip nothing and floor them.
+    if (!(px1 >= 0.0 && px1 < w && px2 >= 0.0 && px2 < w && py1 >= 0.0 && py1 < h && py2 >= 0.0 &&
+          py2 < h)) {
+      Line(l.x1, l.y1, l.x2, l.y2);
+      continue;
+    }
+    const int x1 = static_cast<int>(px1), y1 = static_cast<int>(py1);
+    const int x2 = static_cast<int>(px2), y2 = static_cast<int>(py2);
+    const LineStamps::Stamp* s = stamps.For(x2 - x1, y2 - y1);
+    if (s == nullptr) {
+      DrawPixelLine(x1, y1, x2, y2);
+      continue;
+    }
+    if (stamps.AlreadyStamped(x1, y1, x2 - x1, y2 - y1)) continue;
+    const QPoint* o = stamps.offsets.data() + s->begin;
+    const QPoint* fin = o + s->count;
+    if (x1 + s->left >= 0 && x1 + s->right < w && y1 + s->top >= 0 && y1 + s->bottom < h) {
+      for (; o != fin; ++o) {
+        bits[static_cast<size_t>(y1 + o->y()) * stride + static_cast<size_t>(x1 + o->x())] = rgb;
+      }
+      continue;
+    }
+    // Near the border the painter keeps the pixels of the line inside.
+    for (; o != fin; ++o) {
+      const int x = x1 + o->x(), y = y1 + o->y();
+      if (x >= 0 && x < w && y >= 0 && y < h) {
+        bits[static_cast<size_t>(y) * stride + static_cast<size_t>(x)] = rgb;
+      }
+    }
+  }
+  currentX_ = lines.back().x2;
+  currentY_ = lines.back().y2;
 }
 
 void ImageSurface::LineTo(double x, double y) {

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,19 @@
 // scale whose width or height is zero or not finite is refused and the
 // previous scale stays. Text is drawn in DejaVu Sans (or the default font),
 // sized in points at 96 dots per inch, always in copy mode.
+//
+// Lines in copy mode with a solid pen up to kStampWidthMax pixels wide are
+// written straight into the raster: a raster line depends only on where its
+// end pixels lie relative to each other, so the pixels the painter covers
+// for each offset between the ends are drawn once, kept, and stamped at
+// every line with that offset, and a line whose stamp is already in place in
+// the same batch is skipped. The picture is the one Line gives, pixel for
+// pixel, but for the pixels whose centre lies exactly half the pen width
+// from the centre of an end pixel: there the painter's round cap passes
+// through the pixel centre and its rounding decides, differently from one
+// place to another (for a 2-pixel pen, the four neighbours of an end pixel
+// along the line's axes). Lines longer than the stamps' reach, with an end
+// outside the picture or drawn in another mode go through Line itself.
 class ImageSurface : public Surface {
  public:
   ImageSurface(int width, int height);
@@ -51,6 +65,7 @@ class ImageSurface : public Surface {
   DrawMode Mode() const { return drawMode_; }
 
   void Line(double x1, double y1, double x2, double y2) override;
+  void Lines(std::span<const WorldLine> lines) override;
   void LineTo(double x, double y) override;
   void PSet(double x, double y) override;
   void Box(double x1, double y1, double x2, double y2) override;
@@ -88,12 +103,16 @@ class ImageSurface : public Surface {
   bool LoadBmp(const std::string& path);
 
  private:
+  struct LineStamps;
+  static constexpr int kStampWidthMax = 8;
+
   QPainter& Painter();
   void ClosePainter() const;
   void ApplyPen();
   void DrawPixelLine(int x1, int y1, int x2, int y2);
   void WritePixel(int x, int y, QRgb rgb);
   void FillPixels(const PixelRect& r, QRgb rgb, bool invert);
+  LineStamps& Stamps();
 
   QImage image_;
   mutable QPainter painter_;
@@ -113,4 +132,6 @@ class ImageSurface : public Surface {
   double currentY_ = 0.0;
   double textX_ = 0.0;
   double textY_ = 0.0;
+
+  std::unique_ptr<LineStamps> stamps_;
 };

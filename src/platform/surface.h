@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 // A display colour: red + 256 * green + 65536 * blue.
@@ -69,6 +70,14 @@ inline PixelRect BoxPixels(const WorldScale& s, double x1, double y1, double x2,
   return r;
 }
 
+// One straight line of a batch given to Surface::Lines, ends in world units.
+struct WorldLine {
+  double x1 = 0.0;
+  double y1 = 0.0;
+  double x2 = 0.0;
+  double y2 = 0.0;
+};
+
 // Direct access to the pixels of a raster surface (0xFFRRGGBB words).
 struct PixelBuffer {
   uint32_t* bits = nullptr;
@@ -99,6 +108,12 @@ class Surface {
   // A straight line in the drawing colour, both ends included; the current
   // point becomes (x2, y2).
   virtual void Line(double x1, double y1, double x2, double y2) = 0;
+  // Many lines, each as Line draws it, in order; the current point becomes
+  // the end of the last one. A raster surface may write them straight into
+  // its pixels, and says how closely that follows Line.
+  virtual void Lines(std::span<const WorldLine> lines) {
+    for (const WorldLine& l : lines) Line(l.x1, l.y1, l.x2, l.y2);
+  }
   // A line from the current point.
   virtual void LineTo(double x, double y) = 0;
   // One pixel in the drawing colour; the current point becomes (x, y).

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numeric>
 #include <span>
+#include <tuple>
+#include <utility>
 
 #include "engine/number_format.h"
 #include "plot/declarations.h"
@@ -44,6 +47,10 @@ Point Croisement(const Noeud& p, const Noeud& q, float l) {
           static_cast<float>(p.y + t * (static_cast<double>(q.y) - p.y))};
 }
 
+// Up to this many levels, a node's class is counted level by level over a
+// whole row at once; beyond, it is found by bisection node by node.
+constexpr int kCompteMax = 64;
+
 // Everything about the network that does not change from cell to cell.
 class Reseau {
  public:
@@ -52,7 +59,7 @@ class Reseau {
     niveaux_ = Niveaux(m.ReseauProgression[n], m.IsoMin, m.IsoMax, m.IsoPas,
                        std::span<const float>(m.TableNiveaux[n].data() + 1, nb));
     // Levels sorted by value (ties in loop order), so that a cell finds the
-    // few levels within its range by bisection.
+    // few levels within its range without looking at the others.
     ordre_.resize(niveaux_.size());
     std::iota(ordre_.begin(), ordre_.end(), 0);
     std::stable_sort(ordre_.begin(), ordre_.end(),
@@ -81,26 +88,50 @@ class Reseau {
     }
   }
 
-  bool Vide() const { return tri_.empty(); }
+  int Nombre() const { return static_cast<int>(tri_.size()); }
 
-  // The levels of a cell's range, in loop order, into `choisis`; false when
-  // there is none. A NaN extreme rejects no level on its side.
-  bool NiveauxDe(float cmin, float cmax, std::vector<float>& choisis,
-                 std::vector<int>& indices) const {
+  // The class of each of `nombre` node values: how many levels lie below
+  // it, Nombre() + 1 for NaN. The levels a cell can cross are then those
+  // from the smallest class of its corners up to, not including, the
+  // largest: a level equal to the cell minimum crosses no edge either.
+  void Classes(const float* z, int nombre, int16_t* classes, std::vector<int32_t>& compte) const {
+    const int n = Nombre();
+    if (n <= kCompteMax) {
+      compte.assign(static_cast<size_t>(nombre), 0);
+      int32_t* c = compte.data();
+      for (const float l : tri_) {
+        for (int t = 0; t < nombre; ++t) c[t] += l < z[t] ? 1 : 0;
+      }
+      for (int t = 0; t < nombre; ++t) {
+        classes[t] = static_cast<int16_t>(std::isnan(z[t]) ? n + 1 : c[t]);
+      }
+      return;
+    }
+    for (int t = 0; t < nombre; ++t) {
+      classes[t] = static_cast<int16_t>(
+          std::isnan(z[t]) ? n + 1 : Compte(z[t], [](float l, float v) { return l < v; }));
+    }
+  }
+
+  // The sorted levels [debut, fin) that a cell with a NaN corner tests: those
+  // within its Min/Max range, a NaN extreme rejecting no level on its side.
+  std::pair<int, int> PlageNaN(float cmin, float cmax) const {
     const float bas = std::isnan(cmin) ? -std::numeric_limits<float>::infinity() : cmin;
     const float haut = std::isnan(cmax) ? std::numeric_limits<float>::infinity() : cmax;
-    const auto debut = std::lower_bound(tri_.begin(), tri_.end(), bas);
-    if (debut == tri_.end() || *debut > haut) return false;
-    const auto fin = std::upper_bound(debut, tri_.end(), haut);
-    choisis.clear();
+    return {Compte(bas, [](float l, float v) { return l < v; }),
+            Compte(haut, [](float l, float v) { return l <= v; })};
+  }
+
+  // f(level) for the sorted levels [debut, fin), in loop order.
+  template <typename F>
+  void PourChaque(int debut, int fin, std::vector<int>& indices, F&& f) const {
     if (dansLOrdre_) {
-      choisis.assign(debut, fin);
-      return true;
+      for (int k = debut; k < fin; ++k) f(tri_[k]);
+      return;
     }
-    indices.assign(ordre_.begin() + (debut - tri_.begin()), ordre_.begin() + (fin - tri_.begin()));
+    indices.assign(ordre_.begin() + debut, ordre_.begin() + fin);
     std::sort(indices.begin(), indices.end());
-    for (int k : indices) choisis.push_back(niveaux_[k]);
-    return true;
+    for (int k : indices) f(niveaux_[k]);
   }
 
   bool Visible(Point p) const {
@@ -123,6 +154,21 @@ class Reseau {
   }
 
  private:
+  // How many sorted levels l satisfy avant(l, v): a bisection without
+  // branches, since the outcome of each comparison cannot be predicted.
+  template <typename Avant>
+  int Compte(float v, Avant avant) const {
+    if (tri_.empty()) return 0;
+    const float* base = tri_.data();
+    size_t n = tri_.size();
+    while (n > 1) {
+      const size_t moitie = n / 2;
+      base = avant(base[moitie - 1], v) ? base + moitie : base;
+      n -= moitie;
+    }
+    return static_cast<int>(base - tri_.data()) + (avant(*base, v) ? 1 : 0);
+  }
+
   std::vector<float> niveaux_;
   std::vector<int> ordre_;
   std::vector<float> tri_;
@@ -182,60 +228,126 @@ bool Existe(const PlotModel& m, int n) {
          dans(m.InjX2) && dans(m.InjY2);
 }
 
-template <typename Sortie>
-void Parcourt(const PlotModel& m, Sortie& sortie) {
-  const Grille& g = m.Grille;
-  auto variable = [&g](int k) { return k >= 1 && k <= g.NVar(); };
-  if (!Existe(m, m.IsoReseau) || !variable(m.IsoVar) || !variable(m.VarX) || !variable(m.VarY)) {
-    return;
-  }
-  const int ni = std::min(m.NI, g.NI());
-  const int nj = std::min(m.NJ, g.NJ());
-  if (ni < 2 || nj < 2) return;
-  const Reseau r(m, m.IsoReseau);
-  if (r.Vide()) return;
+// The rows j of the three variables, nodes i contiguous, and the cell
+// columns 1..ni-1 to walk.
+struct Lignes {
+  std::vector<const float*> z, x, y;
+  int ni = 0;
+  int nj = 0;
+};
 
-  // Rows j of the three variables, nodes i contiguous.
-  std::vector<const float*> z(nj + 1), x(nj + 1), y(nj + 1);
-  for (int j = 1; j <= nj; ++j) {
-    z[j] = g.Row(m.IsoVar, j);
-    x[j] = g.Row(m.VarX, j);
-    y[j] = g.Row(m.VarY, j);
+bool Prepare(const PlotModel& m, Lignes& g) {
+  const Grille& grille = m.Grille;
+  auto variable = [&grille](int k) { return k >= 1 && k <= grille.NVar(); };
+  if (!Existe(m, m.IsoReseau) || !variable(m.IsoVar) || !variable(m.VarX) || !variable(m.VarY)) {
+    return false;
   }
-  std::vector<float> choisis;
+  g.ni = std::min(m.NI, grille.NI());
+  g.nj = std::min(m.NJ, grille.NJ());
+  if (g.ni < 2 || g.nj < 2) return false;
+  g.z.resize(g.nj + 1);
+  g.x.resize(g.nj + 1);
+  g.y.resize(g.nj + 1);
+  for (int j = 1; j <= g.nj; ++j) {
+    g.z[j] = grille.Row(m.IsoVar, j);
+    g.x[j] = grille.Row(m.VarX, j);
+    g.y[j] = grille.Row(m.VarY, j);
+  }
+  return true;
+}
+
+// Cell columns per block whose node classes are worked out together.
+constexpr int kBloc = 256;
+
+// The cells of columns iDebut..iFin-1, i outer and j inner.
+template <typename Sortie>
+void Parcourt(const Reseau& r, const Lignes& g, int iDebut, int iFin, Sortie& sortie) {
+  const int n = r.Nombre();
+  const int nj = g.nj;
+  std::vector<int16_t> classes;
+  std::vector<int32_t> compte;
   std::vector<int> indices;
-  for (int i = 1; i < ni; ++i) {
-    for (int j = 1; j < nj; ++j) {
-      const float zp = z[j][i], zq = z[j + 1][i], zs = z[j][i + 1], zu = z[j + 1][i + 1];
-      const float cmax = Max(Max(Max(zp, zq), zs), zu);
-      const float cmin = Min(Min(Min(zp, zq), zs), zu);
-      if (!r.NiveauxDe(cmin, cmax, choisis, indices)) continue;
-      const Noeud p{zp, x[j][i], y[j][i]};
-      const Noeud q{zq, x[j + 1][i], y[j + 1][i]};
-      const Noeud s{zs, x[j][i + 1], y[j][i + 1]};
-      const Noeud u{zu, x[j + 1][i + 1], y[j + 1][i + 1]};
-      for (float l : choisis) EtapeNiveau(r, p, q, s, u, l, sortie);
+  for (int i0 = iDebut; i0 < iFin; i0 += kBloc) {
+    const int cellules = std::min(kBloc, iFin - i0);
+    const int largeur = cellules + 1;
+    classes.resize(static_cast<size_t>(largeur) * nj);
+    for (int j = 1; j <= nj; ++j) {
+      r.Classes(g.z[j] + i0, largeur, classes.data() + static_cast<size_t>(j - 1) * largeur,
+                compte);
+    }
+    for (int t = 0; t < cellules; ++t) {
+      const int i = i0 + t;
+      const int16_t* c = classes.data() + t;
+      for (int j = 1; j < nj; ++j, c += largeur) {
+        const int lo = std::min(std::min(c[0], c[1]), std::min(c[largeur], c[largeur + 1]));
+        const int hi = std::max(std::max(c[0], c[1]), std::max(c[largeur], c[largeur + 1]));
+        if (lo == hi) continue;
+        const Noeud p{g.z[j][i], g.x[j][i], g.y[j][i]};
+        const Noeud q{g.z[j + 1][i], g.x[j + 1][i], g.y[j + 1][i]};
+        const Noeud s{g.z[j][i + 1], g.x[j][i + 1], g.y[j][i + 1]};
+        const Noeud u{g.z[j + 1][i + 1], g.x[j + 1][i + 1], g.y[j + 1][i + 1]};
+        int debut = lo, fin = hi;
+        if (hi > n) {
+          std::tie(debut, fin) =
+              r.PlageNaN(Min(Min(Min(p.z, q.z), s.z), u.z), Max(Max(Max(p.z, q.z), s.z), u.z));
+        }
+        r.PourChaque(debut, fin, indices, [&](float l) { EtapeNiveau(r, p, q, s, u, l, sortie); });
+      }
     }
   }
 }
+
+// LogBase of one axis with the logarithm of its base taken once: the same
+// Single, since LogBase divides by that same Double.
+class Monde {
+ public:
+  explicit Monde(double base) : lineaire_(base == 1.0), lnBase_(std::log(base)) {}
+  double operator()(float v) const {
+    return lineaire_ ? v : static_cast<float>(std::log(static_cast<double>(v)) / lnBase_);
+  }
+
+ private:
+  bool lineaire_;
+  double lnBase_;
+};
+
+// Lines handed to the surface at once, between labels.
+constexpr size_t kLot = 16384;
 
 }  // namespace
 
 std::vector<TraitIso> TraitsIso(const PlotModel& m) {
   std::vector<TraitIso> traits;
+  Lignes g;
+  if (!Prepare(m, g)) return traits;
+  const Reseau r(m, m.IsoReseau);
+  if (r.Nombre() == 0) return traits;
   auto garde = [&traits](const TraitIso& t) { traits.push_back(t); };
-  Parcourt(m, garde);
+  Parcourt(r, g, 1, g.ni, garde);
   return traits;
 }
 
 void Traceiso(const PlotModel& m, Surface& s) {
-  const double xBase = m.XBase, yBase = m.YBase;
+  Lignes g;
+  if (!Prepare(m, g)) return;
+  const Reseau r(m, m.IsoReseau);
+  if (r.Nombre() == 0) return;
+  const Monde x(m.XBase), y(m.YBase);
+  const std::string& format = m.ReseauFormat[m.IsoReseau];
+  std::vector<WorldLine> lot;
+  lot.reserve(kLot);
   auto dessine = [&](const TraitIso& t) {
-    s.Line(LogBase(xBase, t.x1), LogBase(yBase, t.y1), LogBase(xBase, t.x2), LogBase(yBase, t.y2));
+    lot.push_back({x(t.x1), y(t.y1), x(t.x2), y(t.y2)});
     if (t.etiquette) {
-      s.SetTextPosition(LogBase(xBase, t.xe), LogBase(yBase, t.ye));
-      s.Print(FormatNombre(t.niveau, m.ReseauFormat[m.IsoReseau]));
+      s.Lines(lot);
+      lot.clear();
+      s.SetTextPosition(x(t.xe), y(t.ye));
+      s.Print(FormatNombre(t.niveau, format));
+    } else if (lot.size() == kLot) {
+      s.Lines(lot);
+      lot.clear();
     }
   };
-  Parcourt(m, dessine);
+  Parcourt(r, g, 1, g.ni, dessine);
+  s.Lines(lot);
 }

@@ -36,5 +36,6 @@ std::vector<TraitIso> TraitsIso(const PlotModel& m);
 
 // Draws the same segments in world units (LogBase of each axis) with the
 // surface's line in the drawing colour, each label formatted with the
-// network's ReseauFormat at the label point in the current font.
+// network's ReseauFormat at the label point in the current font. The lines
+// between two labels reach the surface as one batch (Surface::Lines).
 void Traceiso(const PlotModel& m, Surface& s);

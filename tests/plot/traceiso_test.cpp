@@ -4,9 +4,14 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <ostream>
+#include <random>
+#include <string>
 #include <vector>
 
+#include "plot/declarations.h"
+#include "plot/niveaux.h"
 #include "plot/surface_double.h"
 
 namespace {
@@ -23,6 +28,29 @@ PlotModel Modele(int ni, int nj, std::initializer_list<float> z) {
       g(1, i, j) = static_cast<float>(i);
       g(2, i, j) = static_cast<float>(j);
       g(3, i, j) = *v++;
+    }
+  }
+  m.Grille = std::move(g);
+  m.NomVar = {"", "X", "Y", "Z"};
+  Initialise(m);
+  m.NbReseaux = 1;
+  m.IsoReseau = 1;
+  m.IsoVar = 3;
+  m.ReseauVar[1] = 3;
+  m.ReseauFormat[1] = "#.#E+##";
+  return m;
+}
+
+// The same on a larger grid, z(i, j) from a function.
+template <typename Z>
+PlotModel ModeleDe(int ni, int nj, Z z) {
+  PlotModel m;
+  Grille g(3, ni, nj);
+  for (int i = 1; i <= ni; ++i) {
+    for (int j = 1; j <= nj; ++j) {
+      g(1, i, j) = static_cast<float>(i);
+      g(2, i, j) = static_cast<float>(j);
+      g(3, i, j) = z(i, j);
     }
   }
   m.Grille = std::move(g);
@@ -294,6 +322,154 @@ TEST(TraceisoTest, DrawsInWorldUnitsOfALogAxisAndPrintsTheLabelAfterItsLine) {
   SurfaceDouble t(100, 100, false);
   Traceiso(m, t);
   EXPECT_EQ(t.journal, "");
+}
+
+// The tracing rules read literally: every cell, every level in loop order
+// through the cell's Min/Max range test, the four strict edge tests, the
+// crossings, the window and the label, with nothing skipped or reordered.
+std::vector<TraitIso> Reference(const PlotModel& m) {
+  auto mn = [](float a, float b) { return a < b ? a : b; };
+  auto mx = [](float a, float b) { return b > a ? b : a; };
+  auto traverse = [](float a, float b, float l) { return (a < l && l < b) || (b < l && l < a); };
+  auto entre = [](float v, float a, float b) { return (a <= v && v <= b) || (b <= v && v <= a); };
+  const int n = m.IsoReseau;
+  const Grille& g = m.Grille;
+  const int v = m.IsoVar;
+  const std::vector<float> niveaux =
+      Niveaux(m.ReseauProgression[n], m.IsoMin, m.IsoMax, m.IsoPas,
+              std::span<const float>(m.TableNiveaux[n].data() + 1, m.NbValeursTable[n]));
+  const float x0 = PuisBase(m.XBase, m.XMin), x1 = PuisBase(m.XBase, m.XMax);
+  const float y0 = PuisBase(m.YBase, m.YMin), y1 = PuisBase(m.YBase, m.YMax);
+  auto visible = [&](float x, float y) { return x0 <= x && x <= x1 && y0 <= y && y <= y1; };
+  struct P {
+    float x, y;
+  };
+  std::vector<TraitIso> traits;
+  for (int i = 1; i < g.NI(); ++i) {
+    for (int j = 1; j < g.NJ(); ++j) {
+      const int ni[4] = {i, i, i + 1, i + 1}, nj[4] = {j, j + 1, j, j + 1};  // p q s u
+      auto z = [&](int k) { return g(v, ni[k], nj[k]); };
+      const float cmax = mx(mx(mx(z(0), z(1)), z(2)), z(3));
+      const float cmin = mn(mn(mn(z(0), z(1)), z(2)), z(3));
+      auto croise = [&](int a, int b, float l) {
+        const double t = (static_cast<double>(l) - z(a)) / (static_cast<double>(z(b)) - z(a));
+        const float xa = g(m.VarX, ni[a], nj[a]), xb = g(m.VarX, ni[b], nj[b]);
+        const float ya = g(m.VarY, ni[a], nj[a]), yb = g(m.VarY, ni[b], nj[b]);
+        return P{static_cast<float>(xa + t * (static_cast<double>(xb) - xa)),
+                 static_cast<float>(ya + t * (static_cast<double>(yb) - ya))};
+      };
+      auto segment = [&](P a, P b, float l, bool etiquetable) {
+        if (!visible(a.x, a.y) || !visible(b.x, b.y)) return;
+        TraitIso t{a.x, a.y, b.x, b.y, l};
+        const float larg = m.InjX2[n] - m.InjX1[n];
+        if (etiquetable && m.InjPlace[n] == 1 && larg != 0.0f) {
+          const float pente = (m.InjY2[n] - m.InjY1[n]) / larg;
+          const float q = m.InjY1[n] - pente * m.InjX1[n];
+          const float dx = b.x - a.x, dy = b.y - a.y, k = dx * a.y - a.x * dy;
+          const float det = pente * dx - dy;
+          if (det != 0.0f) {
+            const float xe = (k - dx * q) / det, ye = (pente * k - dy * q) / det;
+            if (entre(xe, a.x, b.x) && entre(ye, a.y, b.y) && entre(xe, m.InjX1[n], m.InjX2[n]) &&
+                entre(ye, m.InjY1[n], m.InjY2[n])) {
+              t.etiquette = true;
+              t.xe = xe;
+              t.ye = ye;
+            }
+          }
+        }
+        traits.push_back(t);
+      };
+      for (float l : niveaux) {
+        if (l < cmin || l > cmax) continue;
+        const bool e1 = traverse(z(0), z(1), l), e2 = traverse(z(2), z(3), l);
+        const bool e3 = traverse(z(0), z(2), l), e4 = traverse(z(1), z(3), l);
+        const int nombre = e1 + e2 + e3 + e4;
+        if (nombre == 4) {
+          segment(croise(0, 2, l), croise(1, 3, l), l, false);
+          segment(croise(0, 1, l), croise(2, 3, l), l, false);
+        } else if (nombre == 2) {
+          const P a = e1 ? croise(0, 1, l) : e3 ? croise(0, 2, l) : croise(2, 3, l);
+          const P b = e1   ? (e2   ? croise(2, 3, l)
+                              : e3 ? croise(0, 2, l)
+                                   : croise(1, 3, l))
+                      : e3 ? (e2 ? croise(2, 3, l) : croise(1, 3, l))
+                           : croise(1, 3, l);
+          segment(a, b, l, true);
+        }
+      }
+    }
+  }
+  return traits;
+}
+
+// Grids of several blocks of columns on coarse values, so that corners often
+// equal one another and the levels, with a few NaN corners; levels few or
+// many, rising, falling or in an unsorted table with repeats; part of the
+// grid outside the window; a placed injector.
+struct CasAleatoire {
+  const char* nom;
+  int progression;
+  float min, max, pas;
+  std::vector<float> table;
+};
+
+void PrintTo(const CasAleatoire& c, std::ostream* os) {
+  *os << c.nom;
+}
+
+class GrilleAleatoire : public testing::TestWithParam<CasAleatoire> {};
+
+TEST_P(GrilleAleatoire, TracesWhatTheLiteralRulesTrace) {
+  const CasAleatoire& c = GetParam();
+  const int ni = 700, nj = 7;
+  std::mt19937 gen(17);
+  std::uniform_int_distribution<int> valeur(0, 40);
+  PlotModel m = ModeleDe(ni, nj, [&](int, int) {
+    const int k = valeur(gen);
+    return k == 0 ? std::numeric_limits<float>::quiet_NaN() : 0.25f * k;
+  });
+  for (int i = 1; i <= ni; ++i)
+    for (int j = 1; j <= nj; ++j) m.Grille(1, i, j) += 0.01f * valeur(gen);
+  m.XMax = 650.5f;
+  m.YMin = 1.3f;
+  m.ReseauProgression[1] = c.progression;
+  m.IsoMin = c.min;
+  m.IsoMax = c.max;
+  m.IsoPas = c.pas;
+  m.NbValeursTable[1] = static_cast<int>(c.table.size());
+  for (size_t t = 0; t < c.table.size(); ++t) m.TableNiveaux[1][t + 1] = c.table[t];
+  Injecteur(m, 3, 1, 640, 7);
+  const std::vector<TraitIso> attendu = Reference(m);
+  ASSERT_GT(attendu.size(), 100u);
+  EXPECT_EQ(TraitsIso(m), attendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Niveaux, GrilleAleatoire,
+    testing::Values(CasAleatoire{"Montants", 1, 0.5f, 9.5f, 0.5f, {}},
+                    CasAleatoire{"Descendants", 1, 9.25f, 0.0f, -0.75f, {}},
+                    CasAleatoire{"Nombreux", 1, 0.0f, 10.0f, 0.03f, {}},
+                    CasAleatoire{"Table", 3, 0, 0, 0, {5, 2.5f, 7.125f, 2.5f, 0.25f, 10, -1}}),
+    [](const testing::TestParamInfo<CasAleatoire>& info) { return info.param.nom; });
+
+TEST(TraceisoTest, EachLabelFollowsItsLineAmongManyLines) {
+  // z = i + j on a wide grid: many levels, many segments, a few labels.
+  const int ni = 300, nj = 6;
+  PlotModel m = ModeleDe(ni, nj, [](int i, int j) { return static_cast<float>(i + 2 * j) + 0.5f; });
+  Arithmetique(m, 4, 300, 1.5f);
+  Injecteur(m, 1, 1, 300, 6);
+  const std::vector<TraitIso> traits = TraitsIso(m);
+  std::string attendu;
+  for (const TraitIso& t : traits) attendu += t.etiquette ? "LT" : "L";
+  ASSERT_NE(attendu.find('T'), std::string::npos);
+  SurfaceDouble s(100, 100, false);
+  Traceiso(m, s);
+  EXPECT_EQ(s.journal, attendu);
+  ASSERT_EQ(s.lines.size(), traits.size());
+  for (size_t k = 0; k < traits.size(); ++k) {
+    EXPECT_EQ(s.lines[k].x1, traits[k].x1);
+    EXPECT_EQ(s.lines[k].y2, traits[k].y2);
+  }
 }
 
 }  // namespace
