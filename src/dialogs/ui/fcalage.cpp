@@ -116,6 +116,11 @@ FCalage::Cadre FCalage::ConstruitCadre(const QString& titre) {
   legende("FORMAT :", 6, 0);
   g->addWidget(c.format, 6, 1);
 
+  // Room for a format such as "#.##E+##" or a long decimal in full.
+  for (QLineEdit* champ : {c.minimum, c.maximum, c.espacement, c.graduations, c.format}) {
+    champ->setMinimumWidth(110);
+  }
+
   c.bascule = new QPushButton(c.frame);
   c.base = new QLabel(c.frame);
   c.bases = new QComboBox(c.frame);
