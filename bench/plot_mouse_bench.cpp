@@ -127,9 +127,40 @@ void BM_FullRedraw(benchmark::State& state) {
   }
 }
 
+// From the end of the analysis to the first complete picture: a new window
+// takes the run's grid, loads its colour dialog and default scale, draws and
+// shows. Building the grid itself belongs to the analysis, so it is outside
+// the timing.
+void BM_OpenWindowAfterRun(benchmark::State& state) {
+  Fenetre& f = LaFenetre();
+  CurveInputs c;
+  c.Signal = f.signal;
+  c.Nmax = kSamples;
+  c.Dt = kDt;
+  c.SignalMin = -1;
+  c.SignalMax = 1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Grille g = GrilleRun();
+    state.ResumeTiming();
+    auto* w = new Newtrace(f.tp);
+    w->Picture->setFixedSize(1200, 800);
+    w->Charge(std::move(g),
+              {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"}, c,
+              "/bench/run.txt");
+    w->show();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    delete w;
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
 BENCHMARK(BM_MoveReadOutAndCrossHair)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveAsMouseEvent)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenWindowAfterRun)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
