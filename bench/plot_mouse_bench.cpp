@@ -16,28 +16,14 @@
 #include "platform/ui/picture_box.h"
 #include "plot/ui/newtrace.h"
 
+#include "grille_run.h"
+
 namespace {
 
-constexpr int kSamples = 65535;
-constexpr int kScales = 44;
-constexpr float kDt = 5e-6f;
-
-Grille GrilleRun() {
-  Grille g(6, kSamples, kScales);
-  for (int j = 1; j <= kScales; ++j) {
-    const float period = static_cast<float>(1.0330436 * 2 * kDt * std::pow(2.0, (j - 1) / 4.0));
-    for (int i = 1; i <= kSamples; ++i) {
-      const double s = std::sin(6.283185307 * i / 5000.0) * std::cos(j / 7.0);
-      g(1, i, j) = kDt * static_cast<float>(i);
-      g(2, i, j) = 1.0f / period;
-      g(3, i, j) = period;
-      g(4, i, j) = static_cast<float>((1 + s) * (1 + s));
-      g(5, i, j) = static_cast<float>(1 + s);
-      g(6, i, j) = static_cast<float>(std::fmod(0.7 * i, 360.0) - 180.0);
-    }
-  }
-  return g;
-}
+using grille_run::GrilleRun;
+using grille_run::kDt;
+using grille_run::kSamples;
+using grille_run::kScales;
 
 // Services that answer at once: nothing here opens a dialog.
 struct Silence : MessageService,
@@ -70,19 +56,25 @@ struct Fenetre {
   Fenetre() {
     signal.resize(kSamples + 1);
     for (int n = 1; n <= kSamples; ++n) signal[n] = static_cast<float>(std::sin(0.001 * n));
+    w = Ouvre(GrilleRun());
+  }
+
+  // A plot window of the run, loaded, shown and painted.
+  Newtrace* Ouvre(Grille g) {
     CurveInputs c;
     c.Signal = signal;
     c.Nmax = kSamples;
     c.Dt = kDt;
     c.SignalMin = -1;
     c.SignalMax = 1;
-    w = new Newtrace(tp);
-    w->Picture->setFixedSize(1200, 800);
-    w->Charge(GrilleRun(),
-              {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"}, c,
-              "/bench/run.txt");
-    w->show();
+    auto* fenetre = new Newtrace(tp);
+    fenetre->Picture->setFixedSize(1200, 800);
+    fenetre->Charge(std::move(g),
+                    {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"},
+                    c, "/bench/run.txt");
+    fenetre->show();
     QCoreApplication::processEvents();
+    return fenetre;
   }
 };
 
@@ -133,23 +125,11 @@ void BM_FullRedraw(benchmark::State& state) {
 // the timing.
 void BM_OpenWindowAfterRun(benchmark::State& state) {
   Fenetre& f = LaFenetre();
-  CurveInputs c;
-  c.Signal = f.signal;
-  c.Nmax = kSamples;
-  c.Dt = kDt;
-  c.SignalMin = -1;
-  c.SignalMax = 1;
   for (auto _ : state) {
     state.PauseTiming();
     Grille g = GrilleRun();
     state.ResumeTiming();
-    auto* w = new Newtrace(f.tp);
-    w->Picture->setFixedSize(1200, 800);
-    w->Charge(std::move(g),
-              {"", "Time", "Fréquencies", "Périod", "Power spectrum", "Amplitude", "Phase"}, c,
-              "/bench/run.txt");
-    w->show();
-    QCoreApplication::processEvents();
+    Newtrace* w = f.Ouvre(std::move(g));
     state.PauseTiming();
     delete w;
     QCoreApplication::processEvents();
