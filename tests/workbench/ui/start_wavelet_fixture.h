@@ -11,6 +11,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/picture_box.h"
 #include "support/platform_doubles.h"
@@ -41,6 +43,28 @@ class StartWaveletTest : public ::testing::Test {
   void Charger(const std::string& chemin) {
     tp.files.openAnswers.push_back(chemin);
     w->Texte->trigger();
+  }
+
+  // The workflow buttons shown, in a fixed order.
+  std::vector<std::string> BoutonsMontres() const {
+    const std::pair<const char*, QWidget*> boutons[] = {
+        {"Selection", w->Selection},
+        {"Tout", w->Tout},
+        {"Reset", w->Reset},
+        {"Draw", w->Draw},
+        {"Fourrier", w->Fourrier},
+        {"Coupure", w->Coupure},
+        {"EnregistrerFiltre", w->EnregistrerFiltre},
+        {"FinEnreg", w->FinEnreg},
+        {"LireFiltre", w->LireFiltre},
+        {"OK", w->OK},
+        {"Wavelet", w->Wavelet},
+    };
+    std::vector<std::string> montres;
+    for (auto [nom, b] : boutons) {
+      if (!b->isHidden()) montres.push_back(nom);
+    }
+    return montres;
   }
 
   void Cliquer(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }

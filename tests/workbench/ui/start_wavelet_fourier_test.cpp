@@ -67,28 +67,6 @@ const std::vector<std::string> kEnregistrement = {"Coupure", "FinEnreg"};
 
 class FourierTest : public StartWaveletTest {
  public:
-  // The buttons shown, in a fixed order.
-  std::vector<std::string> Montres() const {
-    const std::pair<const char*, QWidget*> boutons[] = {
-        {"Selection", w->Selection},
-        {"Tout", w->Tout},
-        {"Reset", w->Reset},
-        {"Draw", w->Draw},
-        {"Fourrier", w->Fourrier},
-        {"Coupure", w->Coupure},
-        {"EnregistrerFiltre", w->EnregistrerFiltre},
-        {"FinEnreg", w->FinEnreg},
-        {"LireFiltre", w->LireFiltre},
-        {"OK", w->OK},
-        {"Wavelet", w->Wavelet},
-    };
-    std::vector<std::string> montres;
-    for (auto [nom, b] : boutons) {
-      if (!b->isHidden()) montres.push_back(nom);
-    }
-    return montres;
-  }
-
   std::string Infobulle() const { return w->Picture1->toolTip().toStdString(); }
 
   void ChargerDeuxTons() { Charger(std::string(MARV_EXAMPLES_DIR) + "/two_tones.txt"); }
@@ -148,12 +126,12 @@ TEST_F(FourierTest, ACutRecordedThenReadBackRemovesTheBandFromTheWorkingSignal) 
   ChargerDeuxTons();
   Cliquer(w->Tout);
   CliquerOption(w->OptFourrier);
-  EXPECT_EQ(Montres(), std::vector<std::string>{"Fourrier"});
+  EXPECT_EQ(BoutonsMontres(), std::vector<std::string>{"Fourrier"});
   Cliquer(w->Fourrier);
   const WorkbenchState& e = w->Etat();
   EXPECT_TRUE(e.SpectreAffiche);
   EXPECT_EQ(e.NFFT, 8192);
-  EXPECT_EQ(Montres(), kSpectre);
+  EXPECT_EQ(BoutonsMontres(), kSpectre);
   EXPECT_FALSE(w->Windows->isEnabled());
   EXPECT_EQ(Infobulle(), kCumuler);
   // From 2^4 Hz, below the step 1 / (Dt NFFT) = 24.4 Hz, to 2^18 Hz, above
@@ -170,7 +148,7 @@ TEST_F(FourierTest, ACutRecordedThenReadBackRemovesTheBandFromTheWorkingSignal) 
   EXPECT_EQ(tp.files.saved[0].filter, "Fichiers Filtre CB  (*.fcb)|*.fcb");
   EXPECT_EQ(tp.files.saved[0].filterIndex, 1);
   EXPECT_EQ(tp.files.saved[0].title, " Enregistrer un filtre coupe bandes");
-  EXPECT_EQ(Montres(), kEnregistrement);
+  EXPECT_EQ(BoutonsMontres(), kEnregistrement);
   EXPECT_TRUE(e.EnregFiltre);
   EXPECT_TRUE(FichierOuvert(fcb));
 
@@ -191,7 +169,7 @@ TEST_F(FourierTest, ACutRecordedThenReadBackRemovesTheBandFromTheWorkingSignal) 
   EXPECT_EQ(Contenu(fcb), ligne);
 
   Cliquer(w->FinEnreg);
-  EXPECT_EQ(Montres(), kSpectre);
+  EXPECT_EQ(BoutonsMontres(), kSpectre);
   EXPECT_FALSE(e.EnregFiltre);
   EXPECT_FALSE(FichierOuvert(fcb));
   EXPECT_EQ(Contenu(fcb), ligne);
@@ -210,10 +188,10 @@ TEST_F(FourierTest, ACutRecordedThenReadBackRemovesTheBandFromTheWorkingSignal) 
     EXPECT_EQ(tp.files.opened.back().filterIndex, 1);
     EXPECT_EQ(tp.files.opened.back().title, " Lire un filtre coupe bandes");
     EXPECT_EQ(Infobulle(), "");
-    EXPECT_EQ(Montres(), kSpectre);
+    EXPECT_EQ(BoutonsMontres(), kSpectre);
 
     Cliquer(w->OK);
-    EXPECT_EQ(Montres(), (std::vector<std::string>{"Reset", "Wavelet"}));
+    EXPECT_EQ(BoutonsMontres(), (std::vector<std::string>{"Reset", "Wavelet"}));
     EXPECT_TRUE(w->Windows->isEnabled());
     EXPECT_EQ(Infobulle(), "");
     EXPECT_FALSE(e.SpectreAffiche);
@@ -269,7 +247,7 @@ TEST_F(FourierTest, ABadFilterFileGivesTheMessageAndChangesNothing) {
     EXPECT_EQ(tp.messages.shown[0].buttons, Boutons::Ok);
     EXPECT_TRUE(MemeSpectre(e.Spectre, avant));
     EXPECT_EQ(w->Picture1->surface().image(), image);
-    EXPECT_EQ(Montres(), kSpectre);
+    EXPECT_EQ(BoutonsMontres(), kSpectre);
     EXPECT_EQ(Infobulle(), kCumuler);  // not redrawn
   }
 
@@ -312,7 +290,7 @@ TEST_F(FourierTest, RecordingAsksBeforeOverwritingAndReportsAFileItCannotOpen) {
     EXPECT_EQ(tp.messages.shown[0].title, "Fichier Existant");
     EXPECT_EQ(tp.messages.shown[0].buttons, Boutons::OuiNon);
     EXPECT_EQ(e.EnregFiltre, c.enregistre);
-    EXPECT_EQ(Montres(), c.enregistre ? kEnregistrement : kSpectre);
+    EXPECT_EQ(BoutonsMontres(), c.enregistre ? kEnregistrement : kSpectre);
     EXPECT_EQ(Contenu(existant), c.contenu);
   }
   Cliquer(w->FinEnreg);
@@ -323,13 +301,13 @@ TEST_F(FourierTest, RecordingAsksBeforeOverwritingAndReportsAFileItCannotOpen) {
   EXPECT_EQ(tp.messages.shown[0].text, " Erreur d'ouverture ");
   EXPECT_EQ(tp.messages.shown[0].title, "Ouverture");
   EXPECT_FALSE(e.EnregFiltre);
-  EXPECT_EQ(Montres(), kSpectre);
+  EXPECT_EQ(BoutonsMontres(), kSpectre);
 
   // Cancelling the dialog does nothing.
   tp.messages.shown.clear();
   Cliquer(w->EnregistrerFiltre);
   EXPECT_TRUE(tp.messages.shown.empty());
-  EXPECT_EQ(Montres(), kSpectre);
+  EXPECT_EQ(BoutonsMontres(), kSpectre);
 }
 
 TEST_F(FourierTest, LeavingTheFourierModeClosesTheFileBeingRecorded) {
@@ -379,7 +357,7 @@ TEST_F(FourierTest, AnIntervalThatIsNotPositiveIsRefusedWithAMessage) {
     ASSERT_EQ(tp.messages.shown.size(), 1u);
     EXPECT_EQ(tp.messages.shown[0].text, kMessageDtIncorrect);
     EXPECT_EQ(tp.messages.shown[0].title, "Fourier");
-    EXPECT_EQ(Montres(), std::vector<std::string>{"Fourrier"});
+    EXPECT_EQ(BoutonsMontres(), std::vector<std::string>{"Fourrier"});
     EXPECT_TRUE(w->Windows->isEnabled());
     EXPECT_FALSE(e.SpectreAffiche);
     EXPECT_EQ(e.NFFT, 0);
@@ -395,7 +373,7 @@ TEST_F(FourierTest, AnIntervalThatIsNotPositiveIsRefusedWithAMessage) {
   ASSERT_EQ(tp.messages.shown.size(), 1u);
   EXPECT_EQ(tp.messages.shown[0].text, kMessageDtIncorrect);
   EXPECT_TRUE(MemeSpectre(e.Spectre, avant));
-  EXPECT_EQ(Montres(), kSpectre);
+  EXPECT_EQ(BoutonsMontres(), kSpectre);
   EXPECT_FALSE(w->Picture1->OverlayVisible(1));
 }
 
@@ -429,7 +407,7 @@ TEST_F(FourierTest, AFlatSpectrumIsDrawnAlongTheMiddleAndStaysOffered) {
     const WorkbenchState& e = w->Etat();
     EXPECT_TRUE(e.SpectreAffiche);
     EXPECT_EQ(e.SpectreMin, e.SpectreMax);
-    EXPECT_EQ(Montres(), kSpectre);
+    EXPECT_EQ(BoutonsMontres(), kSpectre);
     EXPECT_GT(PixelsDessines(), kLargeur / 2);
     for (int y : LignesDessinees()) EXPECT_NEAR(y, kHauteur / 2, 1);
     // The marker line of a band spans the picture all the same.

@@ -36,19 +36,6 @@ const char* const kFaite = "La selection est faite : Les filtres sont disponible
 class EtatsTest : public StartWaveletTest {
  public:
   Etat Lu() const {
-    const std::pair<const char*, QWidget*> boutons[] = {
-        {"Selection", w->Selection},
-        {"Tout", w->Tout},
-        {"Reset", w->Reset},
-        {"Draw", w->Draw},
-        {"Fourrier", w->Fourrier},
-        {"Coupure", w->Coupure},
-        {"EnregistrerFiltre", w->EnregistrerFiltre},
-        {"FinEnreg", w->FinEnreg},
-        {"LireFiltre", w->LireFiltre},
-        {"OK", w->OK},
-        {"Wavelet", w->Wavelet},
-    };
     const std::pair<const char*, QWidget*> champs[] = {
         {"DataFiltres", w->DataFiltres},
         {"Windows", w->Windows},
@@ -57,9 +44,7 @@ class EtatsTest : public StartWaveletTest {
         {"Text6", w->Text6},
     };
     Etat e;
-    for (auto [nom, b] : boutons) {
-      if (!b->isHidden()) e.montres.push_back(nom);
-    }
+    e.montres = BoutonsMontres();
     for (auto [nom, c] : champs) {
       if (c->isEnabled()) e.actifs.push_back(nom);
     }
