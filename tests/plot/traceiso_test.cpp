@@ -17,31 +17,8 @@
 namespace {
 
 // A grid of ni x nj nodes: variable 1 is x = i, variable 2 is y = j and
-// variable 3 the contoured values, given row by row (i outer, j inner).
-// Network 1 traces variable 3; the axes show the whole grid.
-PlotModel Modele(int ni, int nj, std::initializer_list<float> z) {
-  PlotModel m;
-  Grille g(3, ni, nj);
-  auto v = z.begin();
-  for (int i = 1; i <= ni; ++i) {
-    for (int j = 1; j <= nj; ++j) {
-      g(1, i, j) = static_cast<float>(i);
-      g(2, i, j) = static_cast<float>(j);
-      g(3, i, j) = *v++;
-    }
-  }
-  m.Grille = std::move(g);
-  m.NomVar = {"", "X", "Y", "Z"};
-  Initialise(m);
-  m.NbReseaux = 1;
-  m.IsoReseau = 1;
-  m.IsoVar = 3;
-  m.ReseauVar[1] = 3;
-  m.ReseauFormat[1] = "#.#E+##";
-  return m;
-}
-
-// The same on a larger grid, z(i, j) from a function.
+// variable 3 the contoured values z(i, j). Network 1 traces variable 3; the
+// axes show the whole grid.
 template <typename Z>
 PlotModel ModeleDe(int ni, int nj, Z z) {
   PlotModel m;
@@ -62,6 +39,12 @@ PlotModel ModeleDe(int ni, int nj, Z z) {
   m.ReseauVar[1] = 3;
   m.ReseauFormat[1] = "#.#E+##";
   return m;
+}
+
+// The same with the values given row by row (i outer, j inner).
+PlotModel Modele(int ni, int nj, std::initializer_list<float> z) {
+  auto v = z.begin();
+  return ModeleDe(ni, nj, [&v](int, int) { return *v++; });
 }
 
 void Arithmetique(PlotModel& m, float min, float max, float pas) {
