@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "engine/number_text.h"
 #include "engine/ondelettes.h"
@@ -46,6 +47,27 @@ std::string Incompatibilites(const OptionsBatch& o, bool tailleDonnee) {
   if (!o.contours.empty() && !o.Image())
     return "--contours draws over the picture of --png or --bmp";
   return {};
+}
+
+// The options whose text is kept as it stands, to be read later as the
+// window's fields are; null for any other option.
+std::string OptionsBatch::*ChampTexte(const std::string& option) {
+  static const std::pair<const char*, std::string OptionsBatch::*> kChamps[] = {
+      {"--step", &OptionsBatch::pas},
+      {"--start-scale", &OptionsBatch::echelleDepart},
+      {"--subscales", &OptionsBatch::sousEchelles},
+      {"--octaves", &OptionsBatch::octaves},
+      {"--grid", &OptionsBatch::grille},
+      {"--spectrum", &OptionsBatch::spectre},
+      {"--fourier", &OptionsBatch::fourier},
+      {"--filter", &OptionsBatch::filtre},
+      {"--png", &OptionsBatch::png},
+      {"--bmp", &OptionsBatch::bmp},
+  };
+  for (const auto& [nom, champ] : kChamps) {
+    if (option == nom) return champ;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -128,26 +150,8 @@ LectureOptions LireOptions(const std::vector<std::string>& arguments) {
       o.moyenne = true;
     } else if (a == "--dt") {
       if (valeur(i, &v)) o.dt = v;
-    } else if (a == "--step") {
-      valeur(i, &o.pas);
-    } else if (a == "--start-scale") {
-      valeur(i, &o.echelleDepart);
-    } else if (a == "--subscales") {
-      valeur(i, &o.sousEchelles);
-    } else if (a == "--octaves") {
-      valeur(i, &o.octaves);
-    } else if (a == "--grid") {
-      valeur(i, &o.grille);
-    } else if (a == "--spectrum") {
-      valeur(i, &o.spectre);
-    } else if (a == "--fourier") {
-      valeur(i, &o.fourier);
-    } else if (a == "--filter") {
-      valeur(i, &o.filtre);
-    } else if (a == "--png") {
-      valeur(i, &o.png);
-    } else if (a == "--bmp") {
-      valeur(i, &o.bmp);
+    } else if (std::string OptionsBatch::*champ = ChampTexte(a)) {
+      valeur(i, &(o.*champ));
     } else if (a == "--divisor") {
       if (valeur(i, &v)) {
         const std::optional<float> d = LireSingle(v);
