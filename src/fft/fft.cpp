@@ -1,7 +1,9 @@
 #include "fft/fft.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "fft/fft_factors.h"
@@ -69,7 +71,7 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   float* ch = Scratch(w);
   const float* wa = Twiddles(w, n);
   if (n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path()) {
-    fft_detail::TransformPow2<kForward>(n, nf, factors, x, ch, wa);
+    fft_detail::TransformPow2<kForward>(n, nf, factors, x, ch, wa, n, x, n);
     return;
   }
   float* cur = x;
@@ -92,11 +94,33 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   if (cur != x) std::memcpy(x, cur, sizeof(float) * 2 * static_cast<size_t>(n));
 }
 
+// The twiddle table and factor record of the last length initialised: a
+// sine and a cosine per point cost far more than copying them, and the
+// wavelet transform initialises the same length on every run.
+struct DerniereTable {
+  std::mutex verrou;
+  int32_t n = 0;
+  std::vector<float> valeurs;  // work[2n+1 .. end of the record]
+};
+
+DerniereTable& Memoire() {
+  static DerniereTable table;
+  return table;
+}
+
 }  // namespace
 
 void FftInit(int32_t n, std::span<float> work) {
   if (n <= 1) return;
   float* w = work.data();
+  DerniereTable& memoire = Memoire();
+  {
+    std::lock_guard<std::mutex> garde(memoire.verrou);
+    if (memoire.n == n) {
+      std::copy(memoire.valeurs.begin(), memoire.valeurs.end(), Twiddles(w, n));
+      return;
+    }
+  }
   const std::vector<int32_t> factors = FftFactorize(n);
   float* record = Record(w, n);
   record[0] = static_cast<float>(n);
@@ -134,6 +158,9 @@ void FftInit(int32_t n, std::span<float> work) {
     }
     l1 *= p;
   }
+  std::lock_guard<std::mutex> garde(memoire.verrou);
+  memoire.n = n;
+  memoire.valeurs.assign(Twiddles(w, n), record + 2 + factors.size());
 }
 
 void FftForward(int32_t n, std::span<Complexe> data, std::span<float> work) {
@@ -142,4 +169,25 @@ void FftForward(int32_t n, std::span<Complexe> data, std::span<float> work) {
 
 void FftBackward(int32_t n, std::span<Complexe> data, std::span<float> work) {
   Transform<false>(n, data, work);
+}
+
+void FftBackwardCreux(int32_t n, int32_t nonzero, std::span<Complexe> data, std::span<float> work,
+                      std::span<Complexe> out, int32_t m) {
+  nonzero = std::clamp(nonzero, 0, n);
+  float* x = &data[1].Re;
+  float* dst = &out[1].Re;
+  if (n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path()) {
+    // The passes read whole blocks of four values: the zeros up to the next
+    // block are written out.
+    const int32_t lv = std::min(n, (nonzero + 3) / 4 * 4);
+    std::fill(data.begin() + nonzero + 1, data.begin() + lv + 1, Complexe{});
+    float* w = work.data();
+    const float* record = Record(w, n);
+    fft_detail::TransformPow2<false>(n, ReadCount(record[1]), record + 2, x, Scratch(w),
+                                     Twiddles(w, n), lv, dst, m);
+    return;
+  }
+  std::fill(data.begin() + nonzero + 1, data.begin() + n + 1, Complexe{});
+  Transform<false>(n, data, work);
+  if (dst != x) std::memmove(dst, x, sizeof(float) * 2 * static_cast<size_t>(m));
 }

@@ -15,3 +15,12 @@
 void FftInit(int32_t n, std::span<float> work);
 void FftForward(int32_t n, std::span<Complexe> data, std::span<float> work);
 void FftBackward(int32_t n, std::span<Complexe> data, std::span<float> work);
+
+// FftBackward of data[1..n] whose elements after position `nonzero` are 0:
+// those are not read (nor need they be written), and the passes skip what
+// only zeros feed. The first m <= n elements of the result go to out[1..m];
+// `out` is `data` itself or an array apart from both arguments. data[1..n]
+// serves as work space. The result has the same bits as FftBackward of the
+// zero-padded data.
+void FftBackwardCreux(int32_t n, int32_t nonzero, std::span<Complexe> data, std::span<float> work,
+                      std::span<Complexe> out, int32_t m);

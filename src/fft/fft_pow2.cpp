@@ -1,5 +1,8 @@
 #include "fft/fft_pow2.h"
 
+#include <algorithm>
+#include <cstring>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -50,6 +53,25 @@ inline V4 Load(const float* p, int64_t c) {
   return kBlocked ? LoadBlock(p, c) : LoadInterleaved(p, c);
 }
 
+// The values at c, or zeros where c is past the `lv` meaningful values of
+// the block: adding those zeros gives the same bits as the full transform of
+// zero-padded data, signs of zeros included.
+template <bool kBlocked>
+inline V4 LoadBefore(const float* p, int64_t c, int64_t lv) {
+  return c < lv ? Load<kBlocked>(p, c) : V4{_mm_setzero_ps(), _mm_setzero_ps()};
+}
+
+// Four values at complex index c, or those of them before m.
+inline void StoreInterleavedBefore(float* p, int64_t c, V4 v, int64_t m) {
+  if (c + 4 <= m) {
+    StoreInterleaved(p, c, v);
+  } else if (c < m) {
+    alignas(16) float t[8];
+    StoreInterleaved(t, 0, v);
+    std::memcpy(p + 2 * c, t, sizeof(float) * 2 * static_cast<size_t>(m - c));
+  }
+}
+
 // Times the twiddles t (cosines in t.r, sines in t.i) conjugated forward,
 // as they are backward.
 template <bool kForward>
@@ -86,14 +108,17 @@ inline void Butterfly4(V4 a0, V4 a1, V4 a2, V4 a3, V4& t0, V4& t1, V4& t2, V4& t
 
 // The leading factor 2 (l1 = 1) and the first factor 4 (l1 = 2) in one
 // pass over interleaved input, blocked output; ido = n/8 is the ido of the
-// factor 4. Runs in place.
+// factor 4. Runs in place. Only the first lv input values are read, the
+// others count as 0; the output blocks then hold min(lv, ido) values.
 template <bool kForward>
-void Pass2And4(int64_t ido, const float* cc, float* ch, const float* w2, const float* w4) {
-  for (int64_t i = 0; i < ido; i += 4) {
+void Pass2And4(int64_t ido, const float* cc, float* ch, const float* w2, const float* w4,
+               int64_t lv) {
+  const int64_t fin = std::min(ido, lv);
+  for (int64_t i = 0; i < fin; i += 4) {
     V4 u[2][4];
     for (int64_t m = 0; m < 4; ++m) {
-      const V4 a = LoadInterleaved(cc, i + ido * m);
-      const V4 b = LoadInterleaved(cc, i + ido * (m + 4));
+      const V4 a = LoadBefore<false>(cc, i + ido * m, lv);
+      const V4 b = LoadBefore<false>(cc, i + ido * (m + 4), lv);
       u[0][m] = a + b;
       u[1][m] = Twiddle<kForward>(a - b, w2 + 2 * (i + ido * m));
     }
@@ -145,19 +170,22 @@ void Pass4And4(int64_t ido, int64_t l1, const float* cc, float* ch, const float*
 }
 
 // Radix-4 pass with ido a multiple of 4: interleaved or blocked input,
-// blocked output. Runs in place when l1 = 1.
+// blocked output. Runs in place when l1 = 1. Only the first lv values of
+// each input block of 4·ido are read, the others count as 0; the output
+// blocks then hold min(lv, ido) values.
 template <bool kForward, bool kBlockedIn>
-void Pass4(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa) {
+void Pass4(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa, int64_t lv) {
   const float* w1 = wa;
   const float* w2 = wa + 2 * ido;
   const float* w3 = wa + 4 * ido;
+  const int64_t fin = std::min(ido, lv);
   for (int64_t k = 0; k < l1; ++k) {
     const float* in = cc + 2 * ido * 4 * k;
-    for (int64_t i = 0; i < ido; i += 4) {
+    for (int64_t i = 0; i < fin; i += 4) {
       V4 t0, t1, t2, t3;
-      Butterfly4<kForward>(Load<kBlockedIn>(in, i), Load<kBlockedIn>(in, i + ido),
-                           Load<kBlockedIn>(in, i + 2 * ido), Load<kBlockedIn>(in, i + 3 * ido), t0,
-                           t1, t2, t3);
+      Butterfly4<kForward>(Load<kBlockedIn>(in, i), LoadBefore<kBlockedIn>(in, i + ido, lv),
+                           LoadBefore<kBlockedIn>(in, i + 2 * ido, lv),
+                           LoadBefore<kBlockedIn>(in, i + 3 * ido, lv), t0, t1, t2, t3);
       StoreBlock(ch, i + ido * k, t0);
       StoreBlock(ch, i + ido * (k + l1), Twiddle<kForward>(t1, w1 + 2 * i));
       StoreBlock(ch, i + ido * (k + 2 * l1), Twiddle<kForward>(t2, w2 + 2 * i));
@@ -178,9 +206,10 @@ inline void Transpose(__m128& a, __m128& b, __m128& c, __m128& d) {
 }
 
 // Last radix-4 pass (ido = 1, l1 a multiple of 4): blocked input, where one
-// block holds the four inputs of one k, interleaved output; no twiddles.
+// block holds the four inputs of one k, interleaved output of the first m
+// values; no twiddles.
 template <bool kForward>
-void Pass4Last(int64_t l1, const float* cc, float* ch) {
+void Pass4Last(int64_t l1, const float* cc, float* ch, int64_t m) {
   for (int64_t k = 0; k < l1; k += 4) {
     V4 a0 = LoadBlock(cc, 4 * k);
     V4 a1 = LoadBlock(cc, 4 * k + 4);
@@ -190,10 +219,10 @@ void Pass4Last(int64_t l1, const float* cc, float* ch) {
     Transpose(a0.i, a1.i, a2.i, a3.i);
     V4 t0, t1, t2, t3;
     Butterfly4<kForward>(a0, a1, a2, a3, t0, t1, t2, t3);
-    StoreInterleaved(ch, k, t0);
-    StoreInterleaved(ch, k + l1, t1);
-    StoreInterleaved(ch, k + 2 * l1, t2);
-    StoreInterleaved(ch, k + 3 * l1, t3);
+    StoreInterleavedBefore(ch, k, t0, m);
+    StoreInterleavedBefore(ch, k + l1, t1, m);
+    StoreInterleavedBefore(ch, k + 2 * l1, t2, m);
+    StoreInterleavedBefore(ch, k + 3 * l1, t3, m);
   }
 }
 
@@ -243,7 +272,7 @@ bool HasPow2Path() {
 
 template <bool kForward>
 void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float* ch,
-                   const float* wa) {
+                   const float* wa, int64_t lv, float* dst, int64_t m) {
   // Up to 4096 points the first two factors run as one pass, and so do the
   // last two when at least two factors follow the first pass. On longer
   // lengths the sixteen input or output streams of such a pass fall into the
@@ -260,13 +289,20 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
   const int32_t middle = merged_last ? after_first - 2 : after_first - 1;
   const int32_t passes =
       1 + (short_length ? (middle + 1) / 2 : middle) + (after_first >= 1 ? 1 : 0);
+  // The merged passes of short lengths read every value: the zeros are
+  // written out for them.
+  if (short_length && lv < n) {
+    std::memset(x + 2 * lv, 0, sizeof(float) * 2 * static_cast<size_t>(n - lv));
+    lv = n;
+  }
   float* out = passes % 2 == 0 ? ch : x;
   int64_t l1;
   int64_t iw;
   int32_t f;
   if (merged && leading_two) {
     const int64_t ido = n / 8;
-    Pass2And4<kForward>(ido, x, out, wa, wa + n);
+    Pass2And4<kForward>(ido, x, out, wa, wa + n, lv);
+    lv = std::min(lv, ido);
     l1 = 8;
     iw = n + 6 * ido;
     f = 2;
@@ -278,7 +314,8 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
     f = 2;
   } else {
     const int64_t ido = n / 4;
-    Pass4<kForward, false>(ido, 1, x, out, wa);
+    Pass4<kForward, false>(ido, 1, x, out, wa, lv);
+    lv = std::min(lv, ido);
     l1 = 4;
     iw = 6 * ido;
     f = 1;
@@ -294,7 +331,8 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
       l1 *= 16;
       f += 2;
     } else {
-      Pass4<kForward, true>(ido, l1, in, out, wa + iw);
+      Pass4<kForward, true>(ido, l1, in, out, wa + iw, lv);
+      lv = std::min(lv, ido);
       iw += 6 * ido;
       l1 *= 4;
       f += 1;
@@ -302,8 +340,9 @@ void TransformPow2(int32_t n, int32_t nf, const float* factors, float* x, float*
   }
   if (merged_last) {
     Pass4Last2<kForward>(l1, ch, x, wa + iw);
+    if (dst != x) std::memcpy(dst, x, sizeof(float) * 2 * static_cast<size_t>(m));
   } else {
-    Pass4Last<kForward>(l1, ch, x);
+    Pass4Last<kForward>(l1, ch, dst, m);
   }
 }
 
@@ -314,11 +353,14 @@ bool HasPow2Path() {
 }
 
 template <bool kForward>
-void TransformPow2(int32_t, int32_t, const float*, float*, float*, const float*) {}
+void TransformPow2(int32_t, int32_t, const float*, float*, float*, const float*, int64_t, float*,
+                   int64_t) {}
 
 #endif
 
-template void TransformPow2<true>(int32_t, int32_t, const float*, float*, float*, const float*);
-template void TransformPow2<false>(int32_t, int32_t, const float*, float*, float*, const float*);
+template void TransformPow2<true>(int32_t, int32_t, const float*, float*, float*, const float*,
+                                  int64_t, float*, int64_t);
+template void TransformPow2<false>(int32_t, int32_t, const float*, float*, float*, const float*,
+                                   int64_t, float*, int64_t);
 
 }  // namespace fft_detail

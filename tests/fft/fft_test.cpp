@@ -309,4 +309,63 @@ TEST(FftReuseTest, SameWorkArrayServesRepeatedTransforms) {
   }
 }
 
+// The backward transform of data that is zero after a prefix gives the bits
+// of the full transform of the zero-padded data, into the data or another
+// array, for every split of the passes: prefixes inside the first block,
+// across a pass's streams, at block edges, the whole length; lengths with
+// and without a leading 2, short (merged passes) and long, and a mixed
+// length (no vectorised path). Values past the prefix are garbage that must
+// not be read; zeros of either sign check that signs of zero are kept too.
+TEST(FftBackwardCreuxTest, SameBitsAsTheFullTransformOfPaddedData) {
+  struct Cas {
+    int32_t n;
+    std::vector<int32_t> nonzero;
+  };
+  const Cas cases[] = {
+      {16, {0, 1, 4, 5, 16}},
+      {4096, {1, 7, 1025, 2049, 4095}},
+      {8192, {1, 3, 4, 5, 31, 1024, 1025, 2049, 4097, 8192}},
+      {65536, {1, 62, 257, 4096, 4097, 16385, 32769, 65535, 65536}},
+      {131072, {2, 300, 16384, 65537}},
+      {1000, {1, 501, 1000}},
+  };
+  for (const Cas& c : cases) {
+    const int32_t n = c.n;
+    std::vector<float> work = MakeWork(n);
+    FftInit(n, work);
+    for (const int32_t nonzero : c.nonzero) {
+      Signal full(n);
+      FillRandom(full, static_cast<uint32_t>(nonzero));
+      for (int32_t k = 1; k <= nonzero; k += 7) full.data[k].Im = -0.0f;
+      Signal sparse = full;
+      for (int32_t k = nonzero + 1; k <= n; ++k) {
+        full.data[k] = {};
+        sparse.data[k] = {std::nanf(""), 1e30f};
+      }
+      FftBackward(n, full.data, work);
+      for (const int32_t m : {n, n - 1}) {
+        for (const bool inPlace : {true, false}) {
+          Signal data = sparse;
+          Signal apart(n);
+          Signal& out = inPlace ? data : apart;
+          FftBackwardCreux(n, nonzero, data.data, work, out.data, m);
+          for (int32_t k = 1; k <= m; ++k) {
+            ASSERT_EQ(std::signbit(out.data[k].Re), std::signbit(full.data[k].Re))
+                << n << " " << nonzero << " " << k;
+            ASSERT_EQ(out.data[k].Re, full.data[k].Re) << n << " " << nonzero << " " << k;
+            ASSERT_EQ(out.data[k].Im, full.data[k].Im) << n << " " << nonzero << " " << k;
+            ASSERT_EQ(std::signbit(out.data[k].Im), std::signbit(full.data[k].Im))
+                << n << " " << nonzero << " " << k;
+          }
+          if (!inPlace && m < n) {
+            EXPECT_EQ(apart.data[n].Re, 0.0f) << "wrote past m";
+          }
+          data.ExpectSentinelsIntact();
+          apart.ExpectSentinelsIntact();
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
