@@ -1,13 +1,14 @@
 #include "engine/morlet.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "engine/complexes_et_divers.h"
 #include "engine/exp_negatif.h"
 
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -48,20 +49,77 @@ inline __m128d ExpNegatif2(__m128d e) {
 }
 #endif
 
-// Zero from position i on, after checking the exponent of the largest x.
-int32_t Arret(float norm, float k0, float scale, std::span<const float> k, int32_t half, int32_t i,
-              std::span<Complexe> daughter) {
+// The values end before position `coupe`, once the exponent of the largest
+// x is checked.
+int32_t Arret(float norm, float k0, float scale, std::span<const float> k, int32_t half,
+              int32_t coupe) {
   const Valeur fin = Un(norm, k0, scale, k[half]);
   if (!Fini(fin.x) || !Fini(fin.e)) Depassement();
-  std::fill(daughter.begin() + i, daughter.begin() + half + 1, Complexe{});
-  return i - 1;
+  return coupe - 1;
 }
+
+#if defined(__x86_64__)
+// The same steps as the two-lane loop, four wavenumbers at a time, from
+// position i while four remain; i is left at the first position not done.
+// Returns the last position that can be nonzero once the values are cut,
+// -1 while they are not.
+__attribute__((target("avx2"))) int32_t Quatre(float norm, float k0, float scale,
+                                               std::span<const float> k, int32_t half, double zero,
+                                               std::span<Complexe> daughter, int32_t& i) {
+  using namespace exp_negatif;
+  const __m128 scale4 = _mm_set1_ps(scale);
+  const __m256d k0d = _mm256_set1_pd(k0);
+  const __m256d normd = _mm256_set1_pd(norm);
+  const __m256d zerod = _mm256_set1_pd(zero);
+  const __m128 exposant = _mm_castsi128_ps(_mm_set1_epi32(0x7f800000));
+  const __m256d magique = _mm256_set1_pd(kMagique);
+  for (; i + 3 <= half; i += 4) {
+    const __m128 x = _mm_mul_ps(scale4, _mm_loadu_ps(&k[i]));
+    const __m256d xd = _mm256_cvtps_pd(x);
+    const __m256d d = _mm256_sub_pd(xd, k0d);
+    const __m256d moins = _mm256_xor_pd(_mm256_set1_pd(-0.0), _mm256_mul_pd(d, d));
+    const __m128 e = _mm256_cvtpd_ps(_mm256_mul_pd(moins, _mm256_set1_pd(0.5)));
+    const __m256d ed = _mm256_cvtps_pd(e);
+
+    const __m256d t = _mm256_add_pd(_mm256_mul_pd(ed, _mm256_set1_pd(kLog2e)), magique);
+    const __m256d n = _mm256_sub_pd(t, magique);
+    const __m256d r = _mm256_sub_pd(_mm256_sub_pd(ed, _mm256_mul_pd(n, _mm256_set1_pd(kLn2Haut))),
+                                    _mm256_mul_pd(n, _mm256_set1_pd(kLn2Bas)));
+    __m256d p = _mm256_set1_pd(kC[13]);
+    for (int c = 12; c >= 0; --c) p = _mm256_add_pd(_mm256_mul_pd(p, r), _mm256_set1_pd(kC[c]));
+    const __m256i bits = _mm256_sub_epi64(_mm256_castpd_si256(t), _mm256_castpd_si256(magique));
+    const __m256d echelle = _mm256_castsi256_pd(
+        _mm256_slli_epi64(_mm256_add_epi64(bits, _mm256_set1_epi64x(1023)), 52));
+    const __m256d garde = _mm256_cmp_pd(ed, _mm256_set1_pd(kLimite), _CMP_LT_OQ);
+    const __m256d exp = _mm256_andnot_pd(garde, _mm256_mul_pd(p, echelle));
+
+    const __m128 v = _mm256_cvtpd_ps(_mm256_mul_pd(normd, exp));
+    const __m128 infini = _mm_or_ps(_mm_cmpeq_ps(_mm_and_ps(x, exposant), exposant),
+                                    _mm_cmpeq_ps(_mm_and_ps(e, exposant), exposant));
+    if (_mm_movemask_ps(infini)) Depassement();
+    _mm_storeu_ps(&daughter[i].Re, _mm_unpacklo_ps(v, _mm_setzero_ps()));
+    _mm_storeu_ps(&daughter[i + 2].Re, _mm_unpackhi_ps(v, _mm_setzero_ps()));
+    const __m256d apres =
+        _mm256_and_pd(_mm256_cmp_pd(xd, k0d, _CMP_GT_OQ), _mm256_cmp_pd(ed, zerod, _CMP_LT_OQ));
+    const int arret = _mm256_movemask_pd(apres);
+    if (arret) return Arret(norm, k0, scale, k, half, i + __builtin_ctz(arret));
+  }
+  return -1;
+}
+#endif
 
 }  // namespace
 
 int32_t MorletDemi(float norm, float k0, float scale, std::span<const float> k, int32_t half,
                    double zero, std::span<Complexe> daughter) {
   int32_t i = 1;
+#if defined(__x86_64__)
+  static const bool avx2 = __builtin_cpu_supports("avx2");
+  if (avx2) {
+    const int32_t last = Quatre(norm, k0, scale, k, half, zero, daughter, i);
+    if (last >= 0) return last;
+  }
+#endif
 #if defined(__SSE2__)
   const __m128 scale4 = _mm_set1_ps(scale);
   const __m128d k0d = _mm_set1_pd(k0);
@@ -85,15 +143,14 @@ int32_t MorletDemi(float norm, float k0, float scale, std::span<const float> k, 
     _mm_storeu_ps(&daughter[i].Re, _mm_unpacklo_ps(v, _mm_setzero_ps()));
     const __m128d apres = _mm_and_pd(_mm_cmpgt_pd(xd, k0d), _mm_cmplt_pd(ed, zerod));
     const int arret = _mm_movemask_pd(apres);
-    if (arret & 1) return Arret(norm, k0, scale, k, half, i, daughter);
-    if (arret & 2) return Arret(norm, k0, scale, k, half, i + 1, daughter);
+    if (arret) return Arret(norm, k0, scale, k, half, i + (arret & 1 ? 0 : 1));
   }
 #endif
   for (; i <= half; ++i) {
     const Valeur u = Un(norm, k0, scale, k[i]);
     if (!Fini(u.x) || !Fini(u.e)) Depassement();
     daughter[i] = Complexe{u.v, 0.0f};
-    if (u.x > k0 && u.e < zero) return Arret(norm, k0, scale, k, half, i, daughter);
+    if (u.x > k0 && u.e < zero) return Arret(norm, k0, scale, k, half, i);
   }
   return half;
 }

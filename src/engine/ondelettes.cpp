@@ -51,7 +51,9 @@ float Produit(float scale, float k) {
 void DaughterWavelet(int32_t n, float dt, int32_t mother, float& param, float scale,
                      std::span<const float> k, float& period, float& coi,
                      std::span<Complexe> daughter) {
-  DaughterWaveletEtendue(n, dt, mother, param, scale, k, period, coi, daughter);
+  const int32_t last =
+      DaughterWaveletEtendue(n, dt, mother, param, scale, k, period, coi, daughter);
+  std::fill(daughter.begin() + last + 1, daughter.begin() + n + 1, Complexe{});
 }
 
 int32_t DaughterWaveletEtendue(int32_t n, float dt, int32_t mother, float& param, float scale,
@@ -112,9 +114,6 @@ int32_t DaughterWaveletEtendue(int32_t n, float dt, int32_t mother, float& param
     last = n;
     F = VersSingle(2.0 * kPi * std::sqrt(2.0 / (2.0 * m + 1.0)));
     coi = VersSingle(F / std::sqrt(2.0));
-  }
-  if (mother != 2 && half < n) {
-    std::fill(daughter.begin() + half + 1, daughter.begin() + n + 1, Complexe{});
   }
   period = VersSingle(static_cast<double>(F) * scale);
   return last;

@@ -39,8 +39,8 @@ void DaughterWavelet(int32_t n, float dt, int32_t mother, float& param, float sc
                      std::span<const float> k, float& period, float& coi,
                      std::span<Complexe> daughter);
 
-// The same, returning the last position that can be nonzero: every element
-// of daughter after it is 0.
+// The same, returning the last position that can be nonzero: the elements
+// of daughter after it, which DaughterWavelet sets to 0, are not written.
 int32_t DaughterWaveletEtendue(int32_t n, float dt, int32_t mother, float& param, float scale,
                                std::span<const float> k, float& period, float& coi,
                                std::span<Complexe> daughter);

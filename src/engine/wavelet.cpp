@@ -50,6 +50,10 @@ void Produit(std::span<Complexe> daughter, std::span<const Complexe> spectre, in
   if (infini) throw RunError(RunErrorKind::Overflow, "Overflow");
 }
 
+// Where the coefficients of scale j go (positions 1..n of a span of at
+// least n + 1 elements), or an empty span for the thread's own buffer.
+using DestinationColonne = std::function<std::span<Complexe>(int32_t j)>;
+
 // One thread's share of the scales, with its own buffers.
 struct Part {
   std::vector<float> work;
@@ -63,7 +67,8 @@ struct Part {
 // first failure.
 void Echelles(const EntreeWavelet& in, int32_t mother, std::span<const float> kw,
               std::span<const Complexe> S, int32_t premier, int32_t pas, Part& part,
-              std::span<float> scale, std::span<float> period, const RecepteurColonne& recepteur) {
+              std::span<float> scale, std::span<float> period,
+              const DestinationColonne& destination, const RecepteurColonne& recepteur) {
   for (int32_t j = premier; j <= in.jtot; j += pas) {
     try {
       VerifiePosition(static_cast<size_t>(j), scale.size());
@@ -72,8 +77,10 @@ void Echelles(const EntreeWavelet& in, int32_t mother, std::span<const float> kw
       const int32_t last = DaughterWaveletEtendue(in.npad, in.dt, mother, part.param, scale[j], kw,
                                                   period[j], part.cf, part.daughter);
       Produit(part.daughter, S, last);
-      FftBackward(in.npad, part.daughter, part.work);
-      recepteur(j, std::span<const Complexe>(part.daughter.data(), static_cast<size_t>(in.n) + 1));
+      std::span<Complexe> sortie = destination ? destination(j) : std::span<Complexe>();
+      if (sortie.empty()) sortie = part.daughter;
+      FftBackwardCreux(in.npad, last, part.daughter, part.work, sortie, in.n);
+      recepteur(j, sortie.first(static_cast<size_t>(in.n) + 1));
     } catch (const RunError&) {
       part.echec = j;
       return;
@@ -86,9 +93,9 @@ void Echelles(const EntreeWavelet& in, int32_t mother, std::span<const float> kw
 
 // Returns the number of complete columns, jtot unless a scale failed.
 int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
-                   const RecepteurColonne& recepteur, std::span<float> scale,
-                   std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
-                   int threads) {
+                   const DestinationColonne& destination, const RecepteurColonne& recepteur,
+                   std::span<float> scale, std::span<float> period, std::span<float> coi,
+                   SpectreWavelet& spectre, int threads) {
   const int32_t n = in.n;
   const int32_t npad = in.npad;
   const size_t capacite = static_cast<size_t>(kCapaciteWavelet) + 1;
@@ -144,13 +151,13 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
     part.param = param;
   }
   if (nparts == 1) {
-    Echelles(in, mother, kw, S, 1, 1, parts[0], scale, period, recepteur);
+    Echelles(in, mother, kw, S, 1, 1, parts[0], scale, period, destination, recepteur);
   } else {
     std::vector<std::thread> fils;
     for (int32_t t = 0; t < nparts; ++t) {
       fils.emplace_back(Echelles, std::cref(in), mother, std::span<const float>(kw),
                         std::span<const Complexe>(S), t + 1, nparts, std::ref(parts[t]), scale,
-                        period, std::cref(recepteur));
+                        period, std::cref(destination), std::cref(recepteur));
     }
     for (std::thread& f : fils) f.join();
   }
@@ -180,12 +187,10 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
   return in.jtot;
 }
 
-}  // namespace
-
-int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
-                           const RecepteurColonne& recepteur, std::span<float> scale,
-                           std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
-                           std::vector<MessageMoteur>& messages, int threads) {
+int32_t ParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
+                    const DestinationColonne& destination, const RecepteurColonne& recepteur,
+                    std::span<float> scale, std::span<float> period, std::span<float> coi,
+                    SpectreWavelet& spectre, std::vector<MessageMoteur>& messages, int threads) {
   const MessageMoteur capacite{kMessageCapacite, kTitreArret, Icone::Critique};
   try {
     spectre.Spectre.assign(static_cast<size_t>(kCapaciteWavelet) + 1, Complexe{});
@@ -193,7 +198,8 @@ int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& para
       messages.push_back({kMessageNpad, kTitreParDefaut, Icone::Aucune});
       return 0;
     }
-    return Transforme(in, mother, param, recepteur, scale, period, coi, spectre, threads);
+    return Transforme(in, mother, param, destination, recepteur, scale, period, coi, spectre,
+                      threads);
   } catch (const EchecEchelle& e) {
     messages.push_back(capacite);
     return e.complets;
@@ -205,15 +211,31 @@ int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& para
   return 0;
 }
 
+}  // namespace
+
+int32_t WaveletParColonnes(const EntreeWavelet& in, int32_t& mother, float& param,
+                           const RecepteurColonne& recepteur, std::span<float> scale,
+                           std::span<float> period, std::span<float> coi, SpectreWavelet& spectre,
+                           std::vector<MessageMoteur>& messages, int threads) {
+  return ParColonnes(in, mother, param, nullptr, recepteur, scale, period, coi, spectre, messages,
+                     threads);
+}
+
 void WAVELET(const EntreeWavelet& in, int32_t& mother, float& param, TableauOndelette& wave,
              std::span<float> scale, std::span<float> period, std::span<float> coi,
              SpectreWavelet& spectre, std::vector<MessageMoteur>& messages) {
+  // A column that fits is written by the transform in place; one that does
+  // not is copied as far as it fits, then fails.
+  auto place = [&wave, n = in.n](int32_t j) {
+    return j <= wave.NJ() && wave.NI() >= n ? wave.Colonne(j) : std::span<Complexe>();
+  };
   auto copie = [&wave](int32_t j, std::span<const Complexe> column) {
     if (j > wave.NJ()) HorsLimites();
+    if (column.data() == wave.Colonne(j).data()) return;
     const int32_t n = static_cast<int32_t>(column.size()) - 1;
     const int32_t lignes = std::min(n, wave.NI());
     std::copy(column.begin() + 1, column.begin() + 1 + lignes, wave.Colonne(j).begin() + 1);
     if (lignes < n) HorsLimites();
   };
-  WaveletParColonnes(in, mother, param, copie, scale, period, coi, spectre, messages);
+  ParColonnes(in, mother, param, place, copie, scale, period, coi, spectre, messages, 1);
 }

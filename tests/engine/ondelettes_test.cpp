@@ -28,12 +28,28 @@ struct Daughter {
   int32_t last = 0;
 };
 
+// The daughter from DaughterWavelet; `last` from the extended form, which
+// must give the same values up to it and, after it, leave the array as it
+// was or write 0 (Morlet's last group of four).
 Daughter Fille(int32_t n, float dt, int32_t mother, float param, float scale) {
+  const Complexe sentinelle{-7.0f, -7.0f};
   Daughter d;
-  d.values.assign(static_cast<size_t>(n) + 1, Complexe{-7.0f, -7.0f});  // sentinels
+  d.values.assign(static_cast<size_t>(n) + 1, sentinelle);
+  std::vector<Complexe> etendue = d.values;
   std::vector<float> k = Wavenumbers(n, dt);
   d.param = param;
-  d.last = DaughterWaveletEtendue(n, dt, mother, d.param, scale, k, d.period, d.coi, d.values);
+  float param2 = param, period2 = 0, coi2 = 0;
+  d.last = DaughterWaveletEtendue(n, dt, mother, param2, scale, k, period2, coi2, etendue);
+  DaughterWavelet(n, dt, mother, d.param, scale, k, d.period, d.coi, d.values);
+  EXPECT_EQ(param2, d.param);
+  EXPECT_EQ(period2, d.period);
+  EXPECT_EQ(coi2, d.coi);
+  for (int32_t i = 1; i <= n; ++i) {
+    const bool zero = i <= d.last + 4 && etendue[i].Re == 0.0f;
+    const Complexe attendu = i <= d.last ? d.values[i] : zero ? Complexe{} : sentinelle;
+    EXPECT_EQ(etendue[i].Re, attendu.Re) << i;
+    EXPECT_EQ(etendue[i].Im, attendu.Im) << i;
+  }
   return d;
 }
 
