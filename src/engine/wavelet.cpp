@@ -10,6 +10,7 @@
 #include "engine/complexes_et_divers.h"
 #include "engine/ondelettes.h"
 #include "engine/run_error.h"
+#include "engine/spectre_normalise.h"
 #include "fft/fft.h"
 
 namespace {
@@ -120,17 +121,7 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
   FftInit(npad, parts[0].work);
   FftForward(npad, S, parts[0].work);
 
-  for (int32_t k = 1; k <= npad; ++k) {
-    S[k] = CDivReel(S[k], npad);
-    float m = CModule(S[k]);
-    if (k == 1) {
-      spectre.SpectreMin = m;
-      spectre.SpectreMax = m;
-    } else {
-      spectre.SpectreMin = Min(spectre.SpectreMin, m);
-      spectre.SpectreMax = Max(spectre.SpectreMax, m);
-    }
-  }
+  NormaliseSpectre(S, npad, spectre.SpectreMin, spectre.SpectreMax);
 
   // Angular wavenumbers of the FFT bins.
   if (in.dt == 0.0f) throw RunError(RunErrorKind::DivisionByZero, "Division by zero");
