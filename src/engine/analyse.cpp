@@ -6,6 +6,7 @@
 #include <new>
 
 #include "engine/complexes_et_divers.h"
+#include "engine/ecriture_directe.h"
 #include "engine/noeuds.h"
 #include "engine/number_text.h"
 #include "engine/run_error.h"
@@ -64,14 +65,15 @@ class Remplissage {
     echec = Echec{};
     recue_[j] = 1;
     const float per = period_[j];
-    std::copy(temps_.begin() + 1, temps_.end(), g_.Row(1, j) + 1);
-    std::fill(g_.Row(3, j) + 1, g_.Row(3, j) + n_ + 1, per);
+    // The grid is far larger than the caches and not read back in the run.
+    CopieDirecte(temps_.data() + 1, n_, g_.Row(1, j) + 1);
+    RemplitDirect(g_.Row(3, j) + 1, n_, per);
     float f = per == 0.0f ? 0.0f : static_cast<float>(1.0 / per);
     if (per == 0.0f || !std::isfinite(f)) {
       f = 0.0f;
       echec.Garde(1, j, kPositionFrequence);
     }
-    std::fill(g_.Row(2, j) + 1, g_.Row(2, j) + n_ + 1, f);
+    RemplitDirect(g_.Row(2, j) + 1, n_, f);
     if (premierTempsFaux_ <= n_) echec.Garde(premierTempsFaux_, j, kPositionTemps);
 
     const float* puissance = g_.Row(4, j);
