@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+
+#include "engine/flottants_nuls.h"
 
 // The plot grid: variable k (0..NVar) x node i (0..NI) x node j (0..NJ),
 // every element starting at 0; index 0 of each dimension is storage only.
 // One contiguous block, i fastest, so that a scale column j of one variable
 // is a contiguous row that the transform and the colour map walk directly.
+// The block comes zeroed from the system, never cleared here.
 class Grille {
  public:
   Grille() = default;
@@ -14,7 +16,7 @@ class Grille {
       : nvar_(nvar),
         ni_(ni),
         nj_(nj),
-        values_(static_cast<size_t>(nvar + 1) * (ni + 1) * (nj + 1), 0.0f) {}
+        values_(static_cast<size_t>(nvar + 1) * (ni + 1) * (nj + 1)) {}
 
   int NVar() const { return nvar_; }
   int NI() const { return ni_; }
@@ -36,5 +38,5 @@ class Grille {
   int nvar_ = -1;
   int ni_ = -1;
   int nj_ = -1;
-  std::vector<float> values_;
+  FlottantsNuls values_;
 };
