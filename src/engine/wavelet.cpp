@@ -100,9 +100,6 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
   const int32_t n = in.n;
   const int32_t npad = in.npad;
   const size_t capacite = static_cast<size_t>(kCapaciteWavelet) + 1;
-  std::vector<Part> parts(1);
-  parts[0].work.assign(4 * static_cast<size_t>(kCapaciteWavelet) + 16, 0.0f);
-  std::vector<float> kw(capacite);
   std::vector<Complexe>& S = spectre.Spectre;
 
   if (mother < 0 || mother > 2) mother = 0;
@@ -118,6 +115,12 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
     VerifiePosition(static_cast<size_t>(i), capacite);
     S[i] = i <= n ? Complexe{VersSingle(in.y[i] - ymean), 0.0f} : Complexe{};
   }
+  // Within the capacity from here on: the working arrays take the padded
+  // length only.
+  const size_t taille = static_cast<size_t>(npad) + 1;
+  std::vector<Part> parts(1);
+  parts[0].work.assign(4 * static_cast<size_t>(npad) + 16, 0.0f);
+  std::vector<float> kw(taille);
   FftInit(npad, parts[0].work);
   FftForward(npad, S, parts[0].work);
 
@@ -138,7 +141,7 @@ int32_t Transforme(const EntreeWavelet& in, int32_t& mother, float& param,
   parts.resize(static_cast<size_t>(nparts));
   for (Part& part : parts) {
     if (part.work.empty()) part.work = parts[0].work;
-    part.daughter.assign(capacite, Complexe{});
+    part.daughter.assign(taille, Complexe{});
     part.param = param;
   }
   if (nparts == 1) {
