@@ -32,20 +32,22 @@ bool Fini(float v) {
 }
 
 #if defined(__SSE2__)
-inline __m128d ExpNegatif2(__m128d e) {
+// ExpNegatif on every lane of a vector of doubles (two or four), operation
+// for operation; VI is the integer vector of the same size. The vectors go
+// by reference: the four-lane one exists only in AVX2 code.
+template <class VD, class VI>
+[[gnu::always_inline]] inline void ExpNegatifLanes(const VD& e, VD& resultat) {
   using namespace exp_negatif;
-  const __m128d magique = _mm_set1_pd(kMagique);
-  const __m128d t = _mm_add_pd(_mm_mul_pd(e, _mm_set1_pd(kLog2e)), magique);
-  const __m128d n = _mm_sub_pd(t, magique);
-  const __m128d r = _mm_sub_pd(_mm_sub_pd(e, _mm_mul_pd(n, _mm_set1_pd(kLn2Haut))),
-                               _mm_mul_pd(n, _mm_set1_pd(kLn2Bas)));
-  __m128d p = _mm_set1_pd(kC[13]);
-  for (int i = 12; i >= 0; --i) p = _mm_add_pd(_mm_mul_pd(p, r), _mm_set1_pd(kC[i]));
-  const __m128i bits = _mm_sub_epi64(_mm_castpd_si128(t), _mm_castpd_si128(magique));
-  const __m128d echelle =
-      _mm_castsi128_pd(_mm_slli_epi64(_mm_add_epi64(bits, _mm_set1_epi64x(1023)), 52));
-  const __m128d garde = _mm_cmplt_pd(e, _mm_set1_pd(kLimite));
-  return _mm_andnot_pd(garde, _mm_mul_pd(p, echelle));
+  const VD magique = VD{} + kMagique;
+  const VD t = e * kLog2e + magique;
+  const VD n = t - magique;
+  const VD r = (e - n * kLn2Haut) - n * kLn2Bas;
+  VD p = VD{} + kC[13];
+  for (int i = 12; i >= 0; --i) p = p * r + kC[i];
+  const VI bits = reinterpret_cast<VI>(t) - reinterpret_cast<VI>(magique);
+  const VD echelle = reinterpret_cast<VD>((bits + 1023) << 52);
+  const VI garde = e < kLimite;
+  resultat = reinterpret_cast<VD>(~garde & reinterpret_cast<VI>(p * echelle));
 }
 #endif
 
@@ -66,13 +68,11 @@ int32_t Arret(float norm, float k0, float scale, std::span<const float> k, int32
 __attribute__((target("avx2"))) int32_t Quatre(float norm, float k0, float scale,
                                                std::span<const float> k, int32_t half, double zero,
                                                std::span<Complexe> daughter, int32_t& i) {
-  using namespace exp_negatif;
   const __m128 scale4 = _mm_set1_ps(scale);
   const __m256d k0d = _mm256_set1_pd(k0);
   const __m256d normd = _mm256_set1_pd(norm);
   const __m256d zerod = _mm256_set1_pd(zero);
   const __m128 exposant = _mm_castsi128_ps(_mm_set1_epi32(0x7f800000));
-  const __m256d magique = _mm256_set1_pd(kMagique);
   for (; i + 3 <= half; i += 4) {
     const __m128 x = _mm_mul_ps(scale4, _mm_loadu_ps(&k[i]));
     const __m256d xd = _mm256_cvtps_pd(x);
@@ -81,18 +81,8 @@ __attribute__((target("avx2"))) int32_t Quatre(float norm, float k0, float scale
     const __m128 e = _mm256_cvtpd_ps(_mm256_mul_pd(moins, _mm256_set1_pd(0.5)));
     const __m256d ed = _mm256_cvtps_pd(e);
 
-    const __m256d t = _mm256_add_pd(_mm256_mul_pd(ed, _mm256_set1_pd(kLog2e)), magique);
-    const __m256d n = _mm256_sub_pd(t, magique);
-    const __m256d r = _mm256_sub_pd(_mm256_sub_pd(ed, _mm256_mul_pd(n, _mm256_set1_pd(kLn2Haut))),
-                                    _mm256_mul_pd(n, _mm256_set1_pd(kLn2Bas)));
-    __m256d p = _mm256_set1_pd(kC[13]);
-    for (int c = 12; c >= 0; --c) p = _mm256_add_pd(_mm256_mul_pd(p, r), _mm256_set1_pd(kC[c]));
-    const __m256i bits = _mm256_sub_epi64(_mm256_castpd_si256(t), _mm256_castpd_si256(magique));
-    const __m256d echelle = _mm256_castsi256_pd(
-        _mm256_slli_epi64(_mm256_add_epi64(bits, _mm256_set1_epi64x(1023)), 52));
-    const __m256d garde = _mm256_cmp_pd(ed, _mm256_set1_pd(kLimite), _CMP_LT_OQ);
-    const __m256d exp = _mm256_andnot_pd(garde, _mm256_mul_pd(p, echelle));
-
+    __m256d exp;
+    ExpNegatifLanes<__m256d, __m256i>(ed, exp);
     const __m128 v = _mm256_cvtpd_ps(_mm256_mul_pd(normd, exp));
     const __m128 infini = _mm_or_ps(_mm_cmpeq_ps(_mm_and_ps(x, exposant), exposant),
                                     _mm_cmpeq_ps(_mm_and_ps(e, exposant), exposant));
@@ -136,7 +126,9 @@ int32_t MorletDemi(float norm, float k0, float scale, std::span<const float> k, 
     const __m128d moins = _mm_xor_pd(_mm_set1_pd(-0.0), _mm_mul_pd(d, d));
     const __m128 e = _mm_cvtpd_ps(_mm_mul_pd(moins, _mm_set1_pd(0.5)));
     const __m128d ed = _mm_cvtps_pd(e);
-    const __m128 v = _mm_cvtpd_ps(_mm_mul_pd(normd, ExpNegatif2(ed)));
+    __m128d exp;
+    ExpNegatifLanes<__m128d, __m128i>(ed, exp);
+    const __m128 v = _mm_cvtpd_ps(_mm_mul_pd(normd, exp));
     const __m128 infini = _mm_or_ps(_mm_cmpeq_ps(_mm_and_ps(x, exposant), exposant),
                                     _mm_cmpeq_ps(_mm_and_ps(e, exposant), exposant));
     if (_mm_movemask_ps(infini) & 0x3) Depassement();
