@@ -106,6 +106,21 @@ inline void Butterfly4(V4 a0, V4 a1, V4 a2, V4 a3, V4& t0, V4& t1, V4& t2, V4& t
   t3 = kForward ? minus : plus;
 }
 
+// Butterfly4(a0, 0, 0, 0) with only the operations whose result is not
+// already known, bit for bit: adding +0 turns -0 into +0 and leaves
+// everything else, subtracting +0 leaves everything.
+template <bool kForward>
+inline void Butterfly4Seul(V4 a0, V4& t0, V4& t1, V4& t2, V4& t3) {
+  const __m128 zero = _mm_setzero_ps();
+  const V4 z = {_mm_add_ps(a0.r, zero), _mm_add_ps(a0.i, zero)};
+  t0 = z;
+  t2 = z;
+  const V4 plus = {z.r, a0.i};
+  const V4 minus = {a0.r, z.i};
+  t1 = kForward ? plus : minus;
+  t3 = kForward ? minus : plus;
+}
+
 // The leading factor 2 (l1 = 1) and the first factor 4 (l1 = 2) in one
 // pass over interleaved input, blocked output; ido = n/8 is the ido of the
 // factor 4. Runs in place. Only the first lv input values are read, the
@@ -183,9 +198,13 @@ void Pass4(int64_t ido, int64_t l1, const float* cc, float* ch, const float* wa,
     const float* in = cc + 2 * ido * 4 * k;
     for (int64_t i = 0; i < fin; i += 4) {
       V4 t0, t1, t2, t3;
-      Butterfly4<kForward>(Load<kBlockedIn>(in, i), LoadBefore<kBlockedIn>(in, i + ido, lv),
-                           LoadBefore<kBlockedIn>(in, i + 2 * ido, lv),
-                           LoadBefore<kBlockedIn>(in, i + 3 * ido, lv), t0, t1, t2, t3);
+      if (lv <= ido) {
+        Butterfly4Seul<kForward>(Load<kBlockedIn>(in, i), t0, t1, t2, t3);
+      } else {
+        Butterfly4<kForward>(Load<kBlockedIn>(in, i), LoadBefore<kBlockedIn>(in, i + ido, lv),
+                             LoadBefore<kBlockedIn>(in, i + 2 * ido, lv),
+                             LoadBefore<kBlockedIn>(in, i + 3 * ido, lv), t0, t1, t2, t3);
+      }
       StoreBlock(ch, i + ido * k, t0);
       StoreBlock(ch, i + ido * (k + l1), Twiddle<kForward>(t1, w1 + 2 * i));
       StoreBlock(ch, i + ido * (k + 2 * l1), Twiddle<kForward>(t2, w2 + 2 * i));

@@ -334,34 +334,44 @@ TEST(FftBackwardCreuxTest, SameBitsAsTheFullTransformOfPaddedData) {
     std::vector<float> work = MakeWork(n);
     FftInit(n, work);
     for (const int32_t nonzero : c.nonzero) {
-      Signal full(n);
-      FillRandom(full, static_cast<uint32_t>(nonzero));
-      for (int32_t k = 1; k <= nonzero; k += 7) full.data[k].Im = -0.0f;
-      Signal sparse = full;
-      for (int32_t k = nonzero + 1; k <= n; ++k) {
-        full.data[k] = {};
-        sparse.data[k] = {std::nanf(""), 1e30f};
-      }
-      FftBackward(n, full.data, work);
-      for (const int32_t m : {n, n - 1}) {
-        for (const bool inPlace : {true, false}) {
-          Signal data = sparse;
-          Signal apart(n);
-          Signal& out = inPlace ? data : apart;
-          FftBackwardCreux(n, nonzero, data.data, work, out.data, m);
-          for (int32_t k = 1; k <= m; ++k) {
-            ASSERT_EQ(std::signbit(out.data[k].Re), std::signbit(full.data[k].Re))
-                << n << " " << nonzero << " " << k;
-            ASSERT_EQ(out.data[k].Re, full.data[k].Re) << n << " " << nonzero << " " << k;
-            ASSERT_EQ(out.data[k].Im, full.data[k].Im) << n << " " << nonzero << " " << k;
-            ASSERT_EQ(std::signbit(out.data[k].Im), std::signbit(full.data[k].Im))
-                << n << " " << nonzero << " " << k;
+      for (const bool zeros : {false, true}) {
+        // Values, or zeros of both signs only: then every result is a zero
+        // whose sign shows each addition.
+        Signal full(n);
+        FillRandom(full, static_cast<uint32_t>(nonzero));
+        for (int32_t k = 1; k <= nonzero; k += 7) full.data[k].Im = -0.0f;
+        if (zeros) {
+          for (int32_t k = 1; k <= n; ++k) {
+            full.data[k] = {std::copysign(0.0f, full.data[k].Re),
+                            std::copysign(0.0f, full.data[k].Im)};
           }
-          if (!inPlace && m < n) {
-            EXPECT_EQ(apart.data[n].Re, 0.0f) << "wrote past m";
+        }
+        Signal sparse = full;
+        for (int32_t k = nonzero + 1; k <= n; ++k) {
+          full.data[k] = {};
+          sparse.data[k] = {std::nanf(""), 1e30f};
+        }
+        FftBackward(n, full.data, work);
+        for (const int32_t m : {n, n - 1}) {
+          for (const bool inPlace : {true, false}) {
+            Signal data = sparse;
+            Signal apart(n);
+            Signal& out = inPlace ? data : apart;
+            FftBackwardCreux(n, nonzero, data.data, work, out.data, m);
+            for (int32_t k = 1; k <= m; ++k) {
+              ASSERT_EQ(std::signbit(out.data[k].Re), std::signbit(full.data[k].Re))
+                  << n << " " << nonzero << " " << k;
+              ASSERT_EQ(out.data[k].Re, full.data[k].Re) << n << " " << nonzero << " " << k;
+              ASSERT_EQ(out.data[k].Im, full.data[k].Im) << n << " " << nonzero << " " << k;
+              ASSERT_EQ(std::signbit(out.data[k].Im), std::signbit(full.data[k].Im))
+                  << n << " " << nonzero << " " << k;
+            }
+            if (!inPlace && m < n) {
+              EXPECT_EQ(apart.data[n].Re, 0.0f) << "wrote past m";
+            }
+            data.ExpectSentinelsIntact();
+            apart.ExpectSentinelsIntact();
           }
-          data.ExpectSentinelsIntact();
-          apart.ExpectSentinelsIntact();
         }
       }
     }
