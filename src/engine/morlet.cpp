@@ -41,6 +41,7 @@ using Flottants4 = float __attribute__((vector_size(16)));
 using Flottants8 = float __attribute__((vector_size(32)));
 using Doubles4 = double __attribute__((vector_size(32)));
 using Entiers4 = int64_t __attribute__((vector_size(32)));
+using Naturels4 = uint64_t __attribute__((vector_size(32)));
 using Masque4 = int32_t __attribute__((vector_size(16)));
 
 // ExpNegatif on four lanes, operation for operation. The vectors go by
@@ -53,7 +54,8 @@ using Masque4 = int32_t __attribute__((vector_size(16)));
   const Doubles4 r = (e - n * kLn2Haut) - n * kLn2Bas;
   Doubles4 p = Doubles4{} + kC[13];
   for (int i = 12; i >= 0; --i) p = p * r + kC[i];
-  const Entiers4 bits = reinterpret_cast<Entiers4>(t) - reinterpret_cast<Entiers4>(magique);
+  // n in two's complement, wrapping (harmlessly) far below the limit.
+  const Naturels4 bits = reinterpret_cast<Naturels4>(t) - reinterpret_cast<Naturels4>(magique);
   const Doubles4 echelle = reinterpret_cast<Doubles4>((bits + 1023) << 52);
   const Entiers4 garde = e < kLimite;
   resultat = reinterpret_cast<Doubles4>(~garde & reinterpret_cast<Entiers4>(p * echelle));
