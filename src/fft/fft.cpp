@@ -74,6 +74,11 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
     fft_detail::TransformPow2<kForward>(n, nf, factors, x, ch, wa, n, x, n);
     return;
   }
+  if (n <= 5) {
+    // One factor, the length itself, with l1 = ido = 1: in place, no twiddles.
+    RunPass<kForward>(n, 1, 1, x, x, wa);
+    return;
+  }
   float* cur = x;
   float* other = ch;
   int32_t l1 = 1;
