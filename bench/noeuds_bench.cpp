@@ -16,6 +16,7 @@
 #include "engine/ecriture_directe.h"
 #include "engine/grille.h"
 #include "engine/noeuds_noyaux.h"
+#include "releve.h"
 
 namespace {
 
@@ -65,23 +66,6 @@ void BmLignesConstantes(benchmark::State& state) {
   }
 }
 
-// Keeps the real time of every benchmark, by name: the median when the runs
-// are repeated.
-class Releve : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      if (run.run_type == Run::RT_Iteration ||
-          (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")) {
-        temps[run.run_name.str()] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> temps;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,13 +77,8 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("lignes_constantes_direct", BmLignesConstantes<true>)
       ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  Releve releve;
-  benchmark::RunSpecifiedBenchmarks(&releve);
-  benchmark::Shutdown();
-
-  const auto& t = releve.temps;
+  std::map<std::string, double> t;
+  if (!MesureTout(argc, argv, t)) return 1;
   if (t.count("noeuds_scalaire")) {
     for (const NoyauNoeuds& noyau : NoyauxNoeuds()) {
       const std::string name = std::string("noeuds_") + noyau.nom;

@@ -22,6 +22,7 @@
 #include "engine/complexe.h"
 #include "engine/wavelet.h"
 #include "fft/fft.h"
+#include "releve.h"
 
 namespace {
 
@@ -141,24 +142,6 @@ void BmAnalyseReprise(benchmark::State& state) {
   }
 }
 
-// Keeps the real time of every benchmark, by name: the median when the runs
-// are repeated.
-class Releve : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.error_occurred) continue;
-      if (run.run_type == Run::RT_Iteration) {
-        temps[run.run_name.str()] = run.GetAdjustedRealTime();
-      } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        temps[run.run_name.str()] = run.GetAdjustedRealTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> temps;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -181,13 +164,8 @@ int main(int argc, char** argv) {
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark(("analyse_reused_grid" + fils).c_str(), BmAnalyseReprise)
       ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  Releve releve;
-  benchmark::RunSpecifiedBenchmarks(&releve);
-  benchmark::Shutdown();
-
-  const auto& t = releve.temps;
+  std::map<std::string, double> t;
+  if (!MesureTout(argc, argv, t)) return 1;
   auto it = t.find("ffts_1_forward_44_backward");
   if (it == t.end()) return 0;
   const double ffts = it->second;
