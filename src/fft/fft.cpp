@@ -29,6 +29,11 @@ int32_t ReadCount(float stored) {
   return static_cast<int32_t>(stored + 0.5f);
 }
 
+// Lengths that the vectorised power-of-two path transforms.
+bool ParPuissanceDeDeux(int32_t n) {
+  return n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path();
+}
+
 // Runs the pass for the factor p (in == out only for the radix 2 to 5
 // passes with l1 = 1).
 template <bool kForward>
@@ -70,7 +75,7 @@ void Transform(int32_t n, std::span<Complexe> data, std::span<float> work) {
   float* x = &data[1].Re;
   float* ch = Scratch(w);
   const float* wa = Twiddles(w, n);
-  if (n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path()) {
+  if (ParPuissanceDeDeux(n)) {
     fft_detail::TransformPow2<kForward>(n, nf, factors, x, ch, wa, n, x, n);
     return;
   }
@@ -181,7 +186,7 @@ void FftBackwardCreux(int32_t n, int32_t nonzero, std::span<Complexe> data, std:
   nonzero = std::clamp(nonzero, 0, n);
   float* x = &data[1].Re;
   float* dst = &out[1].Re;
-  if (n >= 16 && (n & (n - 1)) == 0 && fft_detail::HasPow2Path()) {
+  if (ParPuissanceDeDeux(n)) {
     // The passes read whole blocks of four values: the zeros up to the next
     // block are written out.
     const int32_t lv = std::min(n, (nonzero + 3) / 4 * 4);
